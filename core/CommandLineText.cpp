@@ -1,0 +1,58 @@
+#include "CommandLineText.h"
+
+#include "DeskSettings.h"
+#include "DeskTimeLeft.h"
+#include "SaverSettings.h"
+#include "SaverTimeLeft.h"
+
+#include <QRegularExpression>
+
+namespace core {
+
+QStringList SplitLines(const QString& text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
+    QStringList lines = text.split(lineBreak);
+    while (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+int Emit(const PrintResult& result, std::FILE* out, std::FILE* err) {
+    for (const QString& line : result.out)
+        std::fprintf(out, "%s\n", line.toLocal8Bit().constData());
+    for (const QString& line : result.err)
+        std::fprintf(err, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(out);
+    std::fflush(err);
+    return result.exitCode;
+}
+
+} // namespace core
+
+namespace saver {
+
+core::PrintResult PrintTexts(const core::SettingsStore& store) {
+    const LoadedSettings s = LoadSettings(store, {}).settings;
+    DisplayTexts texts;
+    const QString failure =
+        CalculateTimeLeft(s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays}, texts);
+    if (!failure.isEmpty())
+        return {{}, core::SplitLines(failure), 1};
+    return {{texts.EventLine, texts.TimeLine}, {}, 0};
+}
+
+} // namespace saver
+
+namespace desk {
+
+core::PrintResult PrintTexts(const core::SettingsStore& store) {
+    const LoadedSettings s = LoadSettings(store);
+    DisplayTexts texts;
+    const QString failure =
+        CalculateTimeLeft(s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style}, texts);
+    if (!failure.isEmpty())
+        return {{}, core::SplitLines(failure), 1};
+    return {texts.DisplayText.split(kLineBreak), {}, 0};
+}
+
+} // namespace desk

@@ -1,0 +1,45 @@
+#include "DeskTimeLeft.h"
+
+#include "Clock.h"
+
+namespace desk {
+
+namespace {
+
+// The phrase has only blanks at its ends.
+QString TrimBlanks(const QString& s) {
+    qsizetype first = 0, last = s.size();
+    while (first < last && s.at(first) == u' ')
+        ++first;
+    while (last > first && s.at(last - 1) == u' ')
+        --last;
+    return s.sliced(first, last - first);
+}
+} // namespace
+
+QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& in, DisplayTexts& out) {
+    const QDate today = core::Today();
+    const auto date = core::TargetToDate(target);
+    const auto left = date ? core::ComputeTimeLeft(today, *date) : std::nullopt;
+    if (!left)
+        return core::DateCalculationFailureMessage(core::Program::Desktop);
+
+    const bool oneLine = in.Style == 0;
+    out.TotalDaysText = left->TotalDaysText;
+    if (left->TotalDays > 0) {
+        const QString parenthesis = in.IncludeDays == 1 ? left->TotalDaysText : QString();
+        out.TargetReached = false;
+        out.PhraseText = left->Phrase;
+        out.DisplayText = oneLine ? in.Title + left->Phrase + parenthesis
+                                  : in.Title + kLineBreak + TrimBlanks(left->Phrase) + parenthesis;
+    } else if (left->TotalDays == 0) {
+        out.TargetReached = true;
+        out.DisplayText = in.Target;
+    } else {
+        out.TargetReached = true;
+        out.DisplayText = in.TargetPassed + (oneLine ? QString() : kLineBreak) + left->TotalDaysText;
+    }
+    return {};
+}
+
+} // namespace desk

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "TimeLeft.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace desk {
+
+// What the remaining-time calculation reads besides the date.
+struct PhraseInputs {
+    QString Title;
+    QString Target;
+    QString TargetPassed;
+    std::int32_t IncludeDays = 0;
+    std::int32_t Style = 0; // 0 one line, anything else two lines
+};
+
+// The texts the desktop window prints, overwritten by each successful calculation.
+struct DisplayTexts {
+    QString PhraseText; // only set while the target lies ahead
+    QString DisplayText;
+    bool TargetReached = false;
+    QString TotalDaysText;
+};
+
+inline const QString kLineBreak = QStringLiteral("\r\n");
+
+// Fills the texts for today and the target. On failure the texts stay as they were and the message for
+// the box is returned; on success the result is empty.
+[[nodiscard]] QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& inputs,
+                                        DisplayTexts& out);
+
+} // namespace desk

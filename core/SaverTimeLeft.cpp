@@ -1,0 +1,31 @@
+#include "SaverTimeLeft.h"
+
+#include "Clock.h"
+
+namespace saver {
+
+QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& in, DisplayTexts& out) {
+    const QDate today = core::Today();
+    const auto date = core::TargetToDate(target);
+    const auto left = date ? core::ComputeTimeLeft(today, *date) : std::nullopt;
+    if (!left)
+        return core::DateCalculationFailureMessage(core::Program::ScreenSaver);
+
+    out.TotalDaysText = left->TotalDaysText;
+    if (left->TotalDays > 0) {
+        out.DisplayState = 0;
+        out.EventLine = in.Title;
+        out.TimeLine = left->Phrase + (in.IncludeDays == 1 ? left->TotalDaysText : QString());
+    } else if (left->TotalDays == 0) {
+        out.DisplayState = 1;
+        out.EventLine.clear();
+        out.TimeLine = in.Target;
+    } else {
+        out.DisplayState = 2;
+        out.EventLine.clear();
+        out.TimeLine = in.TargetPassed + left->TotalDaysText;
+    }
+    return {};
+}
+
+} // namespace saver

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace core {
+
+enum class Section { Common, ScreenSaver, Desktop };
+
+QString SectionName(Section section);
+
+// Where the settings live: text values addressed by section and key. Nothing is ever deleted.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, or nothing when the key does not exist.
+    virtual std::optional<QString> Get(Section section, const QString& key) const = 0;
+    virtual void Set(Section section, const QString& key, const QString& value) = 0;
+    // Makes every Set so far durable; false when the store could not be written.
+    virtual bool Commit() = 0;
+};
+
+} // namespace core

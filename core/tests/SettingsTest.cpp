@@ -1,0 +1,382 @@
+#include "Clock.h"
+#include "DateText.h"
+#include "DeskSettings.h"
+#include "MemoryStore.h"
+#include "QtSettingsStore.h"
+#include "SaverSettings.h"
+#include "SettingsCodec.h"
+#include "SettingsSchema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using core::Section;
+const QDate kToday{2024, 5, 10};
+
+TEST(SettingsCodec, WholeNumbers) {
+    const struct {
+        const char* text;
+        std::optional<std::int32_t> value;
+    } rows[] = {
+        {"0", 0},
+        {"-7", -7},
+        {" 42 ", 42},
+        {"+5", 5},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {"1e3", 1000},
+        {"40000", 40000},
+        {"-2147483648", INT32_MIN},
+        {"2147483647", INT32_MAX},
+        {"2147483648", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"12abc", std::nullopt},
+        {"0x10", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"1,5", std::nullopt},
+        {"True", std::nullopt},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(core::DecodeWhole(QString::fromLatin1(r.text)), r.value) << "'" << r.text << "'";
+    for (std::int32_t v : {0, -1, 255, -32768, 65536, INT32_MIN, INT32_MAX})
+        EXPECT_EQ(core::DecodeWhole(core::EncodeWhole(v)), v);
+}
+
+TEST(SettingsCodec, Booleans) {
+    const struct {
+        const char* text;
+        std::optional<bool> value;
+    } rows[] = {
+        {"True", true},     {"False", false},      {"true", true},     {"FALSE", false},
+        {" False ", false}, {"0", false},          {"1", true},        {"-1", true},
+        {"0.0", false},     {"yes", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(core::DecodeBoolean(QString::fromLatin1(r.text)), r.value) << "'" << r.text << "'";
+    EXPECT_EQ(core::EncodeBoolean(true), QStringLiteral("True"));
+    EXPECT_EQ(core::EncodeBoolean(false), QStringLiteral("False"));
+}
+
+TEST(SettingsCodec, SinglesInShortestForm) {
+    const struct {
+        float value;
+        const char* text;
+    } rows[] = {{0, "0"},
+                {1440, "1440"},
+                {-15, "-15"},
+                {1234.5f, "1234.5"},
+                {0.1f, "0.1"},
+                {1000000, "1000000"},
+                {-0.0f, "0"},
+                {57600.25f, "57600.25"},
+                {16777216.0f, "16777216"}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(core::EncodeSingle(r.value), QString::fromLatin1(r.text));
+        EXPECT_EQ(core::DecodeSingle(core::EncodeSingle(r.value)), r.value == 0 ? 0.0f : r.value);
+    }
+    EXPECT_FALSE(core::DecodeSingle(u"1e39").has_value()); // beyond single precision
+    EXPECT_FALSE(core::DecodeSingle(u"left").has_value());
+}
+
+TEST(SettingsSchema, EveryKeyIsDefinedOnceAndItsDefaultReadsAsItsKind) {
+    QSet<QString> seen;
+    for (const auto& key : core::SettingsSchema()) {
+        const QString address = core::SectionName(key.section) + u'/' + key.name;
+        EXPECT_FALSE(seen.contains(address)) << address.toStdString();
+        seen.insert(address);
+        switch (key.kind) {
+        case core::Kind::Integer:
+        case core::Kind::Long:
+        case core::Kind::Colour:
+            EXPECT_TRUE(core::DecodeWhole(key.defaultText).has_value()) << address.toStdString();
+            break;
+        case core::Kind::Boolean:
+            EXPECT_TRUE(core::DecodeBoolean(key.defaultText).has_value()) << address.toStdString();
+            break;
+        case core::Kind::Single:
+            EXPECT_TRUE(core::DecodeSingle(key.defaultText).has_value()) << address.toStdString();
+            break;
+        default:
+            break;
+        }
+    }
+    // 1 + 4 + 1 in Common, 4 + 18 + 21 in ScreenSaver, 4 + 30 in Desktop.
+    EXPECT_EQ(seen.size(), 6 + 43 + 34);
+}
+
+TEST(LoadSettings, EmptyStoreGivesTheDefaultsInBothPrograms) {
+    core::ScopedToday today(kToday);
+    const MemoryStore empty;
+    const auto saver = saver::LoadSettings(empty, QSizeF(28800, 16200.4)).settings;
+    const auto desk = desk::LoadSettings(empty);
+    for (const auto& [sync, title, date] : {std::tuple{saver.Synchronize, saver.Title, saver.Date},
+                                            std::tuple{desk.Synchronize, desk.Title, desk.Date}}) {
+        EXPECT_EQ(sync, 1);
+        EXPECT_EQ(title, core::kDefaultTitle);
+        EXPECT_EQ(date, core::FormatShortDate(kToday));
+    }
+    EXPECT_EQ(saver.Target, core::kDefaultTarget);
+    EXPECT_EQ(desk.TargetPassed, core::kDefaultTargetPassed);
+    EXPECT_EQ(saver.Today, kToday);
+    EXPECT_EQ(saver.ScreenWidth, 28800);
+    EXPECT_EQ(saver.ScreenHeight, 16200);
+    EXPECT_EQ(saver.Speed, 50);
+    EXPECT_EQ(desk.Speed, 100);
+    EXPECT_EQ(saver.VertDirection, 2); // the two programs encode the vertical direction differently
+    EXPECT_EQ(desk.VertDirection, 0);
+    EXPECT_EQ(saver.ImageIndex, 1);
+    EXPECT_EQ(saver.ImageTag, QStringLiteral("Logo"));
+    EXPECT_TRUE(saver.ImagePath.endsWith(core::FolderSeparator()));
+    EXPECT_EQ(saver.TextFontName[2], QStringLiteral("Arial"));
+    EXPECT_EQ(saver.TextFontSize[1], 16);
+    EXPECT_EQ(saver.TextFontColor[0], 255);
+    EXPECT_TRUE(saver.TextFontBold[2]);
+    EXPECT_FALSE(saver.TextFontItalic[0]);
+    EXPECT_EQ(desk.RunStartup, 1);
+    EXPECT_EQ(desk.TrayNotification, 1);
+    EXPECT_EQ(desk.Transparent, 1);
+    EXPECT_EQ(desk.TextFontColor, 255);
+    EXPECT_TRUE(desk.TextFontBold);
+    const auto placement = desk::ReadDialogPlacement(empty);
+    EXPECT_EQ(placement.Option, 1);
+}
+
+TEST(LoadSettings, SynchronizeSelectsTheSectionOfTheSharedTexts) {
+    core::ScopedToday today(kToday);
+    MemoryStore store;
+    for (Section s : {Section::Common, Section::ScreenSaver, Section::Desktop})
+        store.Put(s, QStringLiteral("Title"), core::SectionName(s));
+    const struct {
+        const char* synchronize; // nothing stored when null
+        const char* saverTitle;
+        const char* deskTitle;
+    } rows[] = {
+        {nullptr, "Common", "Common"},    {"1", "Common", "Common"},
+        {"0", "ScreenSaver", "Desktop"},  {"2", "ScreenSaver", "Desktop"},
+        {"-1", "ScreenSaver", "Desktop"}, {"garbage", "Common", "Common"}}; // unreadable: the default 1
+    for (const auto& r : rows) {
+        store.values.remove(QStringLiteral("Common/Synchronize"));
+        if (r.synchronize)
+            store.Put(Section::Common, QStringLiteral("Synchronize"), QString::fromLatin1(r.synchronize));
+        EXPECT_EQ(saver::LoadSettings(store, {}).settings.Title, QString::fromLatin1(r.saverTitle));
+        EXPECT_EQ(desk::LoadSettings(store).Title, QString::fromLatin1(r.deskTitle));
+    }
+}
+
+TEST(LoadSettings, HandEditedValuesFallBackToTheirDefaults) {
+    core::ScopedToday today(kToday);
+    MemoryStore store;
+    store.Put(Section::ScreenSaver, QStringLiteral("Speed"), QStringLiteral("fast"));
+    store.Put(Section::ScreenSaver, QStringLiteral("TextFontBold1"), QStringLiteral("maybe"));
+    store.Put(Section::ScreenSaver, QStringLiteral("TextFontItalic1"), QStringLiteral("False"));
+    store.Put(Section::ScreenSaver, QStringLiteral("TextFontUnderline0"), QStringLiteral("1"));
+    store.Put(Section::ScreenSaver, QStringLiteral("TextFontColor2"), QStringLiteral("-2147483643"));
+    store.Put(Section::ScreenSaver, QStringLiteral("Background"), QStringLiteral("99999999999"));
+    store.Put(Section::Desktop, QStringLiteral("OffSetHoriz"), QStringLiteral("-40000"));
+    store.Put(Section::Desktop, QStringLiteral("Interval"), QStringLiteral("12.5"));
+    store.Put(Section::Desktop, QStringLiteral("TextFontBold"), QStringLiteral("False"));
+    store.Put(Section::Desktop, QStringLiteral("PositionLeft"), QStringLiteral("nowhere"));
+    store.Put(Section::Desktop, QStringLiteral("PositionTop"), QStringLiteral("1234.5"));
+    store.Put(Section::Desktop, QStringLiteral("SetupLeft"), QStringLiteral("1234.5"));
+    store.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("not a date"));
+    const auto s = saver::LoadSettings(store, {}).settings;
+    EXPECT_EQ(s.Speed, 50);
+    EXPECT_TRUE(s.TextFontBold[1]);
+    EXPECT_FALSE(s.TextFontItalic[1]);
+    EXPECT_TRUE(s.TextFontUnderline[0]);
+    EXPECT_EQ(s.TextFontColor[2], -2147483643); // a system colour keeps its high bit
+    EXPECT_EQ(s.Background, 0);
+    // A date that is not a date is kept as stored, so the calculation can say so.
+    EXPECT_EQ(s.Date, QStringLiteral("not a date"));
+    const auto d = desk::LoadSettings(store);
+    EXPECT_EQ(d.OffSetHoriz, -40000); // wider than 16 bits
+    EXPECT_EQ(d.Interval, 12);
+    EXPECT_FALSE(d.TextFontBold);
+    EXPECT_EQ(desk::ReadPosition(store).Left, 0.0f);
+    EXPECT_EQ(desk::ReadPosition(store).Top, 1234.5f);
+    EXPECT_EQ(desk::ReadDialogPlacement(store).Left, 1234.0f); // read back as a whole number
+}
+
+TEST(LoadSettings, PicturePathGainsOneFinalSeparator) {
+    const QString sep = core::FolderSeparator();
+    const struct {
+        QString stored;
+        QString loaded;
+    } rows[] = {{QStringLiteral("pics") + sep + QStringLiteral("holiday"),
+                 QStringLiteral("pics") + sep + QStringLiteral("holiday") + sep},
+                {QStringLiteral("pics") + sep, QStringLiteral("pics") + sep},
+                {QString(), sep}};
+    for (const auto& r : rows) {
+        MemoryStore store;
+        store.Put(Section::ScreenSaver, QStringLiteral("ImagePath"), r.stored);
+        const auto loaded = saver::LoadSettings(store, {});
+        EXPECT_EQ(loaded.settings.ImagePath, r.loaded);
+        EXPECT_EQ(loaded.image.ImagePath, r.loaded); // the picture copy starts equal
+    }
+}
+
+TEST(SaveSettings, ScreenSaverWritesEveryKeyInOrderAndRoundTrips) {
+    core::ScopedToday today(kToday);
+    MemoryStore store;
+    auto loaded = saver::LoadSettings(store, {});
+    saver::LoadedSettings p = loaded.settings;
+    p.Synchronize = 0;
+    p.Title = QStringLiteral("Wedding, at last");
+    p.Speed = -3;
+    p.Background = 0x123456;
+    p.TextFontItalic[2] = true;
+    p.ImageIndex = 7; // only the picture copy is written
+    saver::PendingImage image = loaded.image;
+    image.ImageIndex = 4;
+    image.ImageTag = QStringLiteral("Hammock");
+    ASSERT_TRUE(saver::SaveSettings(store, p, {2025, 7, 13}, image));
+    EXPECT_EQ(store.commits, 1);
+    ASSERT_EQ(store.writes.size(), 5 + 18 + 21);
+    EXPECT_EQ(store.writes.mid(0, 6),
+              (QStringList{"Common/Synchronize", "ScreenSaver/Title", "ScreenSaver/Target",
+                           "ScreenSaver/TargetPassed", "ScreenSaver/Date", "ScreenSaver/Style"}));
+    EXPECT_EQ(store.writes.at(15), QStringLiteral("ScreenSaver/ImageUsed"));
+    EXPECT_EQ(store.writes.at(16), QStringLiteral("ScreenSaver/ImageStyle"));
+    EXPECT_EQ(store.writes.at(23), QStringLiteral("ScreenSaver/TextFontName0"));
+    EXPECT_EQ(store.writes.last(), QStringLiteral("ScreenSaver/TextFontUnderline2"));
+    EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title"))); // the shared copy is untouched
+
+    const auto back = saver::LoadSettings(store, {});
+    EXPECT_EQ(back.settings.Title, p.Title);
+    EXPECT_EQ(back.settings.Speed, -3);
+    EXPECT_EQ(back.settings.Background, 0x123456);
+    EXPECT_TRUE(back.settings.TextFontItalic[2]);
+    EXPECT_EQ(back.settings.ImageIndex, 4);
+    EXPECT_EQ(back.image, image);
+    EXPECT_EQ(core::ParseDateText(back.settings.Date), QDate(2025, 7, 13));
+}
+
+TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
+    core::ScopedToday today(kToday);
+    MemoryStore store;
+    desk::LoadedSettings p = desk::LoadSettings(store);
+    p.Movement = 1;
+    p.OffSetVert = -1500;
+    p.TextFontStrikethru = true;
+    ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
+    ASSERT_EQ(store.writes.size(), 5 + 25);
+    EXPECT_EQ(store.writes.at(0), QStringLiteral("Common/Synchronize"));
+    EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date"));
+    EXPECT_EQ(store.writes.at(5), QStringLiteral("Desktop/RunStartup"));
+    EXPECT_EQ(store.writes.at(25), QStringLiteral("Desktop/Movement")); // after the directions
+    EXPECT_EQ(store.writes.last(), QStringLiteral("Desktop/OffSetVert"));
+    auto back = desk::LoadSettings(store);
+    EXPECT_EQ(back.Movement, 1);
+    EXPECT_EQ(back.OffSetVert, -1500);
+    EXPECT_TRUE(back.TextFontStrikethru);
+    EXPECT_EQ(back.Date, core::FormatShortDate({2025, 7, 13}));
+
+    store.writes.clear();
+    ASSERT_TRUE(desk::SavePosition(store, 300.5f, -450));
+    EXPECT_EQ(store.writes, (QStringList{"Desktop/PositionTop", "Desktop/PositionLeft"}));
+    EXPECT_EQ(store.values.value(QStringLiteral("Desktop/PositionLeft")), QStringLiteral("-450"));
+    store.writes.clear();
+    ASSERT_TRUE(desk::SaveDialogPlacement(store, 7200, 3600.5f, 5));
+    EXPECT_EQ(store.writes, (QStringList{"Desktop/SetupLeft", "Desktop/SetupTop", "Desktop/SetupOption"}));
+    EXPECT_EQ(desk::ReadDialogPlacement(store).Option, 5);
+
+    store.failCommit = true;
+    EXPECT_FALSE(desk::SaveSettings(store, p, {2025, 7, 13}));
+    EXPECT_FALSE(desk::SavePosition(store, 0, 0));
+}
+
+TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
+    core::ScopedToday today(kToday);
+    MemoryStore store;
+    store.Put(Section::Desktop, QStringLiteral("Title"), QStringLiteral("own title"));
+    desk::LoadedSettings p = desk::LoadSettings(store);
+    p.Title = QStringLiteral("shared title");
+    ASSERT_TRUE(desk::SaveSettings(store, p, kToday));
+    EXPECT_EQ(store.values.value(QStringLiteral("Common/Title")), QStringLiteral("shared title"));
+    EXPECT_EQ(store.values.value(QStringLiteral("Desktop/Title")), QStringLiteral("own title"));
+    // Unticking Synchronize in the dialog shows the older own copy again.
+    const auto own = core::ReloadSyncedTexts(store, 0, Section::Desktop, kToday);
+    EXPECT_EQ(own.Title, QStringLiteral("own title"));
+    EXPECT_EQ(own.Date, core::FormatShortDate(kToday)); // never saved there: today
+    // The screensaver, synchronised, now shows the desktop's shared title.
+    EXPECT_EQ(saver::LoadSettings(store, {}).settings.Title, QStringLiteral("shared title"));
+}
+
+class IniStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString Path() const { return dir.filePath(QStringLiteral("QVX/Veltrane.ini")); }
+};
+
+TEST_F(IniStoreTest, TextsReadBackWholeThroughTheFile) {
+    const QString texts[] = {QStringLiteral("Smith,  Jones ,and Co"),
+                             QStringLiteral("@Variant(garbage)"),
+                             QStringLiteral("@hello"),
+                             QStringLiteral("  padded  "),
+                             QStringLiteral("\"quoted\""),
+                             QStringLiteral("c:\\pictures\\"),
+                             QStringLiteral("two\nlines"),
+                             QStringLiteral("Grüße ☺"),
+                             QStringLiteral("a = b ; c # d"),
+                             QString()};
+    {
+        core::QtSettingsStore store(Path());
+        int i = 0;
+        for (const QString& t : texts)
+            store.Set(Section::Common, QStringLiteral("T%1").arg(i++), t);
+        ASSERT_TRUE(store.Commit());
+    }
+    core::QtSettingsStore again(Path());
+    int i = 0;
+    for (const QString& t : texts)
+        EXPECT_EQ(again.Get(Section::Common, QStringLiteral("T%1").arg(i++)), t) << t.toStdString();
+    EXPECT_FALSE(again.Get(Section::Common, QStringLiteral("missing")).has_value());
+}
+
+TEST_F(IniStoreTest, HandWrittenFileReadsAsTyped) {
+    QDir().mkpath(dir.filePath(QStringLiteral("QVX")));
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xEF\xBB\xBF; written by hand\r\n[Common]\r\nTitle=Smith,  Jones ,and Co\r\n"
+               "Target=@Variant(xx)\r\nSynchronize = 0 \r\n\r\n[ScreenSaver]\r\nTitle = own, title\r\n"
+               "ImagePath=C:\\Pictures\r\nTextFontBold0=False\r\nbroken line\r\n=no key\r\n");
+    file.close();
+    core::QtSettingsStore store(Path());
+    EXPECT_EQ(store.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Smith,  Jones ,and Co"));
+    EXPECT_EQ(store.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
+    const auto s = saver::LoadSettings(store, {}).settings;
+    EXPECT_EQ(s.Synchronize, 0);
+    EXPECT_EQ(s.Title, QStringLiteral("own, title"));
+    EXPECT_FALSE(s.TextFontBold[0]);
+    EXPECT_TRUE(s.TextFontBold[1]);
+    EXPECT_TRUE(s.ImagePath.startsWith(QStringLiteral("C:\\Pictures")));
+
+    // Saving keeps what was written by hand in other keys.
+    store.Set(Section::Desktop, QStringLiteral("Speed"), QStringLiteral("7"));
+    ASSERT_TRUE(store.Commit());
+    core::QtSettingsStore again(Path());
+    EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Smith,  Jones ,and Co"));
+    EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
+}
+
+TEST_F(IniStoreTest, AStoreThatCannotBeWrittenSaysSo) {
+    // A plain file where the folder should be: nothing can be created below it.
+    QFile blocker(dir.filePath(QStringLiteral("QVX")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    core::QtSettingsStore store(Path());
+    desk::LoadedSettings p = desk::LoadSettings(store);
+    EXPECT_FALSE(desk::SaveSettings(store, p, kToday));
+}
+
+} // namespace

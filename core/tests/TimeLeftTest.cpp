@@ -1,0 +1,197 @@
+#include "TimeLeft.h"
+#include "Clock.h"
+#include "DeskTimeLeft.h"
+#include "SaverTimeLeft.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Expected texts are written with a middle dot for each blank, so the blanks can be counted.
+QString Dots(const char* text) {
+    return QString::fromUtf8(text).replace(QChar(0x00B7), u' ');
+}
+
+const QString kTitle = QStringLiteral("Main Title Text (Change this!!)");
+const QString kTarget = QStringLiteral("TARGET");
+const QString kPassed = QStringLiteral("PASSED");
+
+struct Row {
+    QDate today;
+    QDate target;
+    int includeDays;
+    const char* timeLine; // the screensaver's second line; '@T' and '@P' stand for the two phrases
+    int state;
+    const char* totalDays;
+};
+
+QString Expand(const char* line) {
+    QString s = Dots(line);
+    s.replace(QStringLiteral("@T"), kTarget);
+    s.replace(QStringLiteral("@P"), kPassed);
+    return s;
+}
+
+const QDate kMay10{2024, 5, 10};
+
+const Row kRows[] = {
+    // Worked examples.
+    {kMay10, {2025, 7, 13}, 1, "·1·year··2·months··3·days!···(429·days!)", 0, "···(429·days!)"},
+    {kMay10, {2025, 5, 10}, 1, "·1·year!", 0, ""},
+    {kMay10, {2027, 5, 10}, 1, "·3·years!", 0, ""},
+    {kMay10, {2024, 6, 10}, 1, "·1·month!···(31·days!)", 0, "···(31·days!)"},
+    {kMay10, {2024, 8, 10}, 1, "·3·months!···(92·days!)", 0, "···(92·days!)"},
+    {kMay10, {2024, 6, 11}, 1, "·1·month··1·day!···(32·days!)", 0, "···(32·days!)"},
+    {kMay10, {2024, 5, 11}, 1, "·1·day!", 0, ""},
+    {kMay10, {2024, 5, 30}, 1, "·20·days!", 0, ""},
+    {kMay10, {2025, 5, 9}, 1, "·11·months··29·days!···(364·days!)", 0, "···(364·days!)"},
+    {kMay10, kMay10, 1, "@T", 1, ""},
+    {kMay10, {2024, 5, 9}, 1, "@P···(1·day·ago!)", 2, "···(1·day·ago!)"},
+    {kMay10, {2024, 5, 5}, 1, "@P···(5·days·ago!)", 2, "···(5·days·ago!)"},
+    // Without IncludeDays the total is still computed but not shown while ahead; after the target it is.
+    {kMay10, {2025, 7, 13}, 0, "·1·year··2·months··3·days!", 0, "···(429·days!)"},
+    {kMay10, {2024, 5, 5}, 0, "@P···(5·days·ago!)", 2, "···(5·days·ago!)"},
+    // A month count of 0 drops the total, whatever the years.
+    {kMay10, {2025, 5, 11}, 1, "·1·year··1·day!", 0, ""},
+    {kMay10, {2023, 5, 20}, 1, "@P", 2, ""},
+    // Month ends and leap days.
+    {{2024, 1, 31}, {2024, 3, 1}, 0, "·1·month··1·day!", 0, "···(30·days!)"},
+    {{2023, 1, 30}, {2023, 2, 28}, 0, "·29·days!", 0, ""},
+    {{2023, 2, 28}, {2023, 3, 31}, 0, "·1·month··3·days!", 0, "···(31·days!)"},
+    {{2024, 3, 31}, {2024, 5, 15}, 0, "·1·month··15·days!", 0, "···(45·days!)"},
+    {{2024, 2, 29}, {2025, 2, 28}, 1, "·11·months··30·days!···(365·days!)", 0, "···(365·days!)"},
+    {{2023, 2, 28}, {2024, 2, 29}, 1, "·1·year··1·day!", 0, ""},
+    {{2024, 12, 15}, {2025, 1, 10}, 1, "·26·days!", 0, ""},
+    {{2024, 1, 1}, {2026, 3, 1}, 1, "·2·years··2·months!···(790·days!)", 0, "···(790·days!)"},
+    {{2024, 1, 1}, {2025, 2, 2}, 1, "·1·year··1·month··1·day!···(398·days!)", 0, "···(398·days!)"},
+    // The supported bounds.
+    {{1753, 1, 1}, {1753, 1, 2}, 0, "·1·day!", 0, ""},
+    {{9999, 12, 30}, {9999, 12, 31}, 0, "·1·day!", 0, ""},
+    {{9999, 12, 31}, {1753, 1, 1}, 0, "@P", 2, ""},
+    {{9999, 12, 31}, {1753, 2, 1}, 0, "@P···(3012122·days·ago!)", 2, "···(3012122·days·ago!)"},
+};
+
+TEST(TimeLeft, ScreenSaverLinesForEveryRow) {
+    for (const Row& r : kRows) {
+        core::ScopedToday today(r.today);
+        saver::DisplayTexts out;
+        const QString failure =
+            saver::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays}, out);
+        ASSERT_TRUE(failure.isEmpty());
+        const QString where =
+            r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
+        EXPECT_EQ(out.TimeLine, Expand(r.timeLine)) << where.toStdString();
+        EXPECT_EQ(out.DisplayState, r.state) << where.toStdString();
+        EXPECT_EQ(out.EventLine, r.state == 0 ? kTitle : QString()) << where.toStdString();
+        EXPECT_EQ(out.TotalDaysText, Dots(r.totalDays)) << where.toStdString();
+    }
+}
+
+TEST(TimeLeft, DesktopOneLineIsTheTitleFollowedByTheSameText) {
+    for (const Row& r : kRows) {
+        core::ScopedToday today(r.today);
+        desk::DisplayTexts out;
+        out.PhraseText = QStringLiteral("before");
+        ASSERT_TRUE(
+            desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0}, out).isEmpty());
+        const QString where =
+            r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
+        const QString expected = r.state == 0 ? kTitle + Expand(r.timeLine) : Expand(r.timeLine);
+        EXPECT_EQ(out.DisplayText, expected) << where.toStdString();
+        EXPECT_EQ(out.TargetReached, r.state != 0) << where.toStdString();
+        // The phrase alone is only updated while the target lies ahead.
+        if (r.state != 0) {
+            EXPECT_EQ(out.PhraseText, QStringLiteral("before"));
+        }
+    }
+}
+
+TEST(TimeLeft, DesktopTwoLines) {
+    const struct {
+        QDate target;
+        int includeDays;
+        const char* text;
+    } rows[] = {
+        {{2025, 7, 13}, 1, "Main·Title·Text·(Change·this!!)\r\n1·year··2·months··3·days!···(429·days!)"},
+        {{2025, 7, 13}, 0, "Main·Title·Text·(Change·this!!)\r\n1·year··2·months··3·days!"},
+        {{2024, 5, 11}, 1, "Main·Title·Text·(Change·this!!)\r\n1·day!"},
+        {{2024, 5, 9}, 0, "PASSED\r\n···(1·day·ago!)"},
+        {{2023, 5, 20}, 0, "PASSED\r\n"},
+        {kMay10, 1, "TARGET"},
+    };
+    core::ScopedToday today(kMay10);
+    for (const auto& r : rows) {
+        desk::DisplayTexts out;
+        ASSERT_TRUE(
+            desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 1}, out).isEmpty());
+        EXPECT_EQ(out.DisplayText, Dots(r.text)) << r.target.toString(Qt::ISODate).toStdString();
+    }
+}
+
+TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
+    core::ScopedToday today(kMay10);
+    const core::TargetDate bad[] = {QStringLiteral("not a date"), QString(), QDate(1752, 12, 31), QDate(),
+                                    QStringLiteral("31/12/10000")};
+    for (const auto& target : bad) {
+        saver::DisplayTexts s{QStringLiteral("event"), QStringLiteral("time"), 2, QStringLiteral("total")};
+        const QString sm = saver::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1}, s);
+        EXPECT_EQ(sm, Dots("The·Date·Calculation·cannot·be·completed··········\r\n"
+                           "because·an·in-correct·date·was·entered.·\r\n\r\n"
+                           "The·range·of·supported·dates·are...\r\n"
+                           "·····Minimum·-·01/01/1753\r\n·····Maximum·-·31/12/9999\r\n\r\n"));
+        EXPECT_EQ(s.EventLine, QStringLiteral("event"));
+        EXPECT_EQ(s.TimeLine, QStringLiteral("time"));
+        EXPECT_EQ(s.DisplayState, 2);
+        EXPECT_EQ(s.TotalDaysText, QStringLiteral("total"));
+
+        desk::DisplayTexts d{QStringLiteral("phrase"), QStringLiteral("display"), true,
+                             QStringLiteral("total")};
+        const QString dm = desk::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0}, d);
+        // The desktop's second line has no trailing blank.
+        EXPECT_EQ(dm, QString(sm).replace(QStringLiteral("entered. \r\n"), QStringLiteral("entered.\r\n")));
+        EXPECT_NE(dm, sm);
+        EXPECT_EQ(d.PhraseText, QStringLiteral("phrase"));
+        EXPECT_EQ(d.DisplayText, QStringLiteral("display"));
+        EXPECT_TRUE(d.TargetReached);
+    }
+}
+
+TEST(TimeLeft, StoredTextIsReadAsADate) {
+    core::ScopedToday today(kMay10);
+    saver::DisplayTexts out;
+    ASSERT_TRUE(
+        saver::CalculateTimeLeft(QStringLiteral("2025-07-13"), {kTitle, kTarget, kPassed, 1}, out).isEmpty());
+    EXPECT_EQ(out.TimeLine, Dots("·1·year··2·months··3·days!···(429·days!)"));
+}
+
+// Over every pair of dates in a window of years with leap years, month ends and year ends, the counts
+// must rebuild the target exactly and stay inside their ranges.
+TEST(TimeLeft, SweepOfDatePairsRebuildsTheTarget) {
+    int pairs = 0;
+    for (QDate today(2023, 1, 1); today <= QDate(2025, 12, 31); today = today.addDays(3)) {
+        for (int ahead = 1; ahead <= 1200; ahead += (ahead < 70 ? 1 : 7)) {
+            const QDate target = today.addDays(ahead);
+            const auto r = core::ComputeTimeLeft(today, target);
+            ASSERT_TRUE(r.has_value());
+            ++pairs;
+            SCOPED_TRACE(today.toString(Qt::ISODate).toStdString() + " -> " +
+                         target.toString(Qt::ISODate).toStdString());
+            ASSERT_EQ(r->TotalDays, ahead);
+            ASSERT_GE(r->Years, 0);
+            ASSERT_GE(r->Months, 0);
+            ASSERT_LE(r->Months, 11);
+            ASSERT_GE(r->Days, 0);
+            ASSERT_LE(r->Days, 30);
+            ASSERT_EQ(r->Anchor, today.addMonths(12 * r->Years + r->Months));
+            ASSERT_EQ(r->Anchor.addDays(r->Days), target);
+            ASSERT_TRUE(r->Phrase.startsWith(u' '));
+            ASSERT_TRUE(r->Phrase.endsWith(u'!'));
+            ASSERT_FALSE(r->Phrase.contains(QStringLiteral("   ")));
+        }
+    }
+    EXPECT_GT(pairs, 50000);
+}
+
+} // namespace

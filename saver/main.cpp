@@ -1,0 +1,44 @@
+#include "CommandLineText.h"
+#include "QtSettingsStore.h"
+#include "Version.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --window-id <window>]\n"
+                           "       Pellmora --print | --version | --help\n"
+                           "\n"
+                           "Veltrane screensaver: counts down to the date you care about.\n"
+                           "  /s              run full screen (also with no argument)\n"
+                           "  /p <window>     draw the preview inside that window\n"
+                           "  /c              open the settings dialog\n"
+                           "  --root          run inside the root window (X11 screensaver daemon)\n"
+                           "  --window-id N   run inside window N (X11 screensaver daemon)\n"
+                           "  --print         print the title line and the remaining time, then exit\n"
+                           "  --version       print the version and exit\n"
+                           "  --help          print this help and exit\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const char* first = argc > 1 ? argv[1] : "";
+    if (std::strcmp(first, "--version") == 0) {
+        std::printf("Pellmora %s\n", core::kVersionText);
+        return 0;
+    }
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (std::strcmp(first, "--print") == 0) {
+        QCoreApplication app(argc, argv);
+        core::QtSettingsStore store;
+        return core::Emit(saver::PrintTexts(store));
+    }
+    std::fputs(kUsage, stderr);
+    return 2;
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The --print, --version and --help options of both programs, run as real processes with the date
+# of the whole process set by faketime.
+set -uo pipefail
+bin=$1
+export XDG_CONFIG_HOME=$(mktemp -d)
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
+mkdir -p "$XDG_CONFIG_HOME/QVX"
+store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
+failures=0
+passes=0
+check() { # name expected actual
+    if [ "$2" == "$3" ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; echo "  expected: [$2]"; echo "  actual:   [$3]"; failures=$((failures + 1)); fi
+}
+at() { faketime '2024-05-10 12:00:00' "$@"; }
+
+printf '[Common]\nDate=2025-07-13\n[Desktop]\nIncludeDays=1\n[ScreenSaver]\nIncludeDays=1\n' > "$store"
+check "desktop one line" "Main Title Text (Change this!!) 1 year  2 months  3 days!   (429 days!)" \
+    "$(at "$bin/Quindle" --print)"
+check "screensaver two lines" $'Main Title Text (Change this!!)\n 1 year  2 months  3 days!   (429 days!)' \
+    "$(at "$bin/Pellmora" --print)"
+
+printf '[Common]\nDate=7/13/25\n[Desktop]\nStyle=1\n' > "$store"
+check "two-digit year under en_US, two-line style" $'Main Title Text (Change this!!)\n1 year  2 months  3 days!' \
+    "$(at env LC_ALL=en_US.UTF-8 "$bin/Quindle" --print)"
+printf '[Common]\nDate=13.07.2025\n' > "$store"
+check "German short date" $'Main Title Text (Change this!!) 1 year  2 months  3 days!' \
+    "$(at env LC_ALL=de_DE.UTF-8 "$bin/Quindle" --print)"
+
+check "empty store: target is today" "Phrase upon reaching target date. (Change this!!)" \
+    "$(rm -f "$store"; "$bin/Quindle" --print)"
+
+printf '[Common]\nDate=next summer\n' > "$store"
+for program in Quindle Pellmora; do
+    out=$("$bin/$program" --print 2>/tmp/print-err.$$); rc=$?
+    check "$program failure exit code" 1 "$rc"
+    check "$program failure prints nothing to stdout" "" "$out"
+    check "$program failure message" "The Date Calculation cannot be completed          " "$(head -n 1 /tmp/print-err.$$)"
+    check "$program failure message length" 6 "$(wc -l < /tmp/print-err.$$)"
+    rm -f /tmp/print-err.$$
+    check "$program --version" "$program 3.0" "$("$bin/$program" --version)"
+    "$bin/$program" --help | grep -q -- '--print'; check "$program --help" 0 "$?"
+done
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
