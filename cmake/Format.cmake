@@ -8,7 +8,7 @@ if(CLANG_FORMAT)
          ${PROJECT_SOURCE_DIR}/desk/*.cpp ${PROJECT_SOURCE_DIR}/desk/*.h
          ${PROJECT_SOURCE_DIR}/about/*.cpp ${PROJECT_SOURCE_DIR}/about/*.h
          ${PROJECT_SOURCE_DIR}/widgets/*.cpp ${PROJECT_SOURCE_DIR}/widgets/*.h
-         ${PROJECT_SOURCE_DIR}/platform/*.cpp ${PROJECT_SOURCE_DIR}/platform/*.h
+         ${PROJECT_SOURCE_DIR}/platform/*.h ${PROJECT_SOURCE_DIR}/platform/*/*.cpp ${PROJECT_SOURCE_DIR}/*/tests/*.cpp ${PROJECT_SOURCE_DIR}/*/tests/*.h
          ${PROJECT_SOURCE_DIR}/bench/*.cpp ${PROJECT_SOURCE_DIR}/bench/*.h)
     add_custom_target(format COMMAND ${CLANG_FORMAT} -i ${VELTRANE_FORMAT_SOURCES}
                       WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} COMMENT "Formatting sources")

@@ -7,11 +7,7 @@ export XDG_CONFIG_HOME=$(mktemp -d)
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 mkdir -p "$XDG_CONFIG_HOME/QVX"
 store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
-failures=0
-passes=0
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then echo "ok   $1"; passes=$((passes + 1)); else echo "FAIL $1"; echo "  expected: [$2]"; echo "  actual:   [$3]"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/lib.sh"
 at() { faketime '2024-05-10 12:00:00' "$@"; }
 
 printf '[Common]\nDate=2025-07-13\n[Desktop]\nIncludeDays=1\n[ScreenSaver]\nIncludeDays=1\n' > "$store"
@@ -42,5 +38,4 @@ for program in Quindle Pellmora; do
     "$bin/$program" --help | grep -q -- '--print'; check "$program --help" 0 "$?"
 done
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -1,0 +1,71 @@
+# Shared helpers for end-to-end tests: source it, then call start_xvfb. Tests print "ok"/"FAIL" lines
+# and finish with `finish`, which prints "N passed, N failed" and sets the exit code.
+
+passes=0
+failures=0
+E2E_PIDS=()
+
+check() { # name expected actual
+    if [ "$2" == "$3" ]; then
+        echo "ok   $1"; passes=$((passes + 1))
+    else
+        echo "FAIL $1"; echo "  expected: [$2]"; echo "  actual:   [$3]"; failures=$((failures + 1))
+    fi
+}
+
+check_true() { # name command...
+    local name=$1; shift
+    if "$@"; then echo "ok   $name"; passes=$((passes + 1)); else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+
+cleanup_e2e() {
+    for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    [ -n "${E2E_TMP:-}" ] && rm -rf "$E2E_TMP"
+}
+
+# A private settings folder and a private X server (1920x1080) on a free display number.
+start_xvfb() {
+    E2E_TMP=$(mktemp -d)
+    export XDG_CONFIG_HOME=$E2E_TMP/config XDG_RUNTIME_DIR=$E2E_TMP/runtime
+    mkdir -p "$XDG_CONFIG_HOME/QVX" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+    trap cleanup_e2e EXIT
+    local n
+    for n in $(seq 90 140); do
+        [ -e /tmp/.X$n-lock ] && continue
+        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
+        E2E_PIDS+=($!)
+        export DISPLAY=:$n
+        for _ in $(seq 1 50); do
+            xdpyinfo >/dev/null 2>&1 && { unset QT_QPA_PLATFORM WAYLAND_DISPLAY; return 0; }
+            sleep 0.1
+        done
+        kill "${E2E_PIDS[-1]}" 2>/dev/null
+    done
+    echo "no X server could be started"; exit 1
+}
+
+# Waits up to $2 seconds (default 10) for a visible window whose name matches $1; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 1 $(( ${2:-10} * 10 ))); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $2 seconds for process $1 to end; true when it did.
+wait_exit() {
+    for _ in $(seq 1 $(( ${2:-10} * 10 ))); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+finish() {
+    echo "$passes passed, $failures failed"
+    [ "$failures" -eq 0 ]
+}
