@@ -4,7 +4,7 @@ find_program(CLANG_FORMAT NAMES clang-format clang-format-14)
 if(CLANG_FORMAT)
     file(GLOB_RECURSE VELTRANE_FORMAT_SOURCES CONFIGURE_DEPENDS
          ${PROJECT_SOURCE_DIR}/core/*.cpp ${PROJECT_SOURCE_DIR}/core/*.h
-         ${PROJECT_SOURCE_DIR}/saver/*.cpp ${PROJECT_SOURCE_DIR}/saver/*.h
+         ${PROJECT_SOURCE_DIR}/saver/*.cpp ${PROJECT_SOURCE_DIR}/saver/*.h ${PROJECT_SOURCE_DIR}/saver/*/*.cpp ${PROJECT_SOURCE_DIR}/saver/*/*.h ${PROJECT_SOURCE_DIR}/desk/*/*.cpp ${PROJECT_SOURCE_DIR}/desk/*/*.h ${PROJECT_SOURCE_DIR}/*/*/tests/*.cpp ${PROJECT_SOURCE_DIR}/*/*/tests/*.h
          ${PROJECT_SOURCE_DIR}/desk/*.cpp ${PROJECT_SOURCE_DIR}/desk/*.h
          ${PROJECT_SOURCE_DIR}/about/*.cpp ${PROJECT_SOURCE_DIR}/about/*.h
          ${PROJECT_SOURCE_DIR}/widgets/*.cpp ${PROJECT_SOURCE_DIR}/widgets/*.h
