@@ -1,0 +1,295 @@
+#include "SaverPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using saver::LabelAlignment;
+using saver::PicturePlace;
+using saver::ShowArea;
+using saver::ShowState;
+
+// A 1920 x 1080 pixel screen at 15 twips per pixel: far beyond what 16-bit fields could hold.
+constexpr ShowArea kScreen{28800, 16200};
+
+ShowState Block(std::int32_t width, std::int32_t height) {
+    ShowState s;
+    s.BlockWidth = width;
+    s.BlockHeight = height;
+    s.TextX = 111;
+    s.TextY = 222;
+    return s;
+}
+
+TEST(SaverPaths, OneLineAndTwoLineLayouts) {
+    const struct {
+        std::int32_t style;
+        saver::TwipSize text, time;
+        saver::TwipSize textOut, timeOut;
+        std::int32_t blockW, blockH, offX, offY;
+    } rows[] = {
+        {0, {3000, 400}, {5000, 500}, {3000, 500}, {5000, 500}, 8000, 500, 3000, 0},
+        {0, {3000, 600}, {5000, 500}, {3000, 600}, {5000, 600}, 8000, 600, 3000, 0},
+        {0, {0, 300}, {5000, 500}, {0, 500}, {5000, 500}, 5000, 500, 0, 0}, // empty title line
+        {1, {3000, 400}, {5000, 500}, {5000, 400}, {5000, 500}, 5000, 900, 0, 400},
+        {1, {6000, 400}, {5000, 500}, {6000, 400}, {6000, 500}, 6000, 900, 0, 400},
+        {7, {3000, 400}, {5000, 500}, {3000, 400}, {5000, 500}, 1, 2, 3, 4}, // unknown style: unchanged
+    };
+    for (const auto& r : rows) {
+        ShowState s;
+        s.BlockWidth = 1;
+        s.BlockHeight = 2;
+        s.TimeOffsetX = 3;
+        s.TimeOffsetY = 4;
+        const saver::BlockLayout layout = saver::LayOutBlock(r.style, r.text, r.time, s);
+        EXPECT_EQ(layout.text, r.textOut) << r.style;
+        EXPECT_EQ(layout.time, r.timeOut) << r.style;
+        EXPECT_EQ(s.BlockWidth, r.blockW) << r.style;
+        EXPECT_EQ(s.BlockHeight, r.blockH) << r.style;
+        EXPECT_EQ(s.TimeOffsetX, r.offX) << r.style;
+        EXPECT_EQ(s.TimeOffsetY, r.offY) << r.style;
+    }
+}
+
+TEST(SaverPaths, HorizontalStartPositions) {
+    const struct {
+        std::int32_t placement, direction;
+        std::int32_t x, y;
+    } rows[] = {
+        {0, 0, 28800, 0},     // top, forward: just off the right edge
+        {0, 1, -6000, 0},     // top, backward: just off the left edge
+        {1, 0, 28800, 7800},  // centre: 8100 - 300
+        {2, 1, -6000, 15600}, // bottom
+        {0, 2, 111, 0},       // a vertical direction leaves TextX
+        {5, 0, 28800, 222},   // an unknown placement leaves TextY
+    };
+    for (const auto& r : rows) {
+        ShowState s = Block(6000, 600);
+        EXPECT_EQ(saver::SetHorizontalPath(s, kScreen, r.placement, r.direction), LabelAlignment::Left);
+        EXPECT_EQ(s.TextX, r.x) << r.placement << ',' << r.direction;
+        EXPECT_EQ(s.TextY, r.y) << r.placement << ',' << r.direction;
+        EXPECT_EQ(s.PassPath, 0);
+        EXPECT_EQ(s.PassPlacement, r.placement);
+        EXPECT_EQ(s.PassDirection, r.direction);
+    }
+}
+
+TEST(SaverPaths, CentreLinesRoundHalvesToEven) {
+    ShowState s = Block(6001, 601);
+    saver::SetHorizontalPath(s, {28800, 16201}, 1, 0);
+    EXPECT_EQ(s.TextY, 7800); // 8100.5 - 300.5 = 7800 exactly
+    s = Block(6001, 601);
+    saver::SetHorizontalPath(s, {28800, 16200}, 1, 0);
+    EXPECT_EQ(s.TextY, 7800); // 7799.5 goes to the even 7800
+    s = Block(6003, 603);
+    saver::SetHorizontalPath(s, {28800, 16200}, 1, 0);
+    EXPECT_EQ(s.TextY, 7798); // 7798.5 goes to the even 7798
+    s = Block(6001, 600);
+    saver::SetVerticalPath(s, {28800, 16200}, 1, 2);
+    EXPECT_EQ(s.TextX, 11400); // (28800 - 6001) / 2 = 11399.5
+}
+
+TEST(SaverPaths, VerticalStartPositions) {
+    const struct {
+        std::int32_t placement, direction;
+        std::int32_t x, y;
+        LabelAlignment alignment;
+    } rows[] = {
+        {0, 2, 0, -600, LabelAlignment::Left},        // left, downward: just above the top
+        {1, 3, 11400, 16200, LabelAlignment::Centre}, // centre, upward: just below the bottom
+        {2, 2, 22800, -600, LabelAlignment::Left},    // right
+        {0, 0, 0, 222, LabelAlignment::Left},         // a horizontal direction leaves TextY
+        {9, 3, 111, 16200, LabelAlignment::Left},     // an unknown placement leaves TextX
+    };
+    for (const auto& r : rows) {
+        ShowState s = Block(6000, 600);
+        EXPECT_EQ(saver::SetVerticalPath(s, kScreen, r.placement, r.direction), r.alignment);
+        EXPECT_EQ(s.TextX, r.x) << r.placement << ',' << r.direction;
+        EXPECT_EQ(s.TextY, r.y) << r.placement << ',' << r.direction;
+        EXPECT_EQ(s.PassPath, 1);
+    }
+}
+
+TEST(SaverPaths, RandomPathsFromThreeDraws) {
+    const struct {
+        saver::RandomDraws draws;
+        saver::RandomPath path;
+    } rows[] = {
+        {{0.0, 0.0, 0.0}, {0, 0, 0}}, {{0.49, 0.34, 0.49}, {0, 1, 0}},    {{0.49, 0.99, 0.5}, {0, 2, 1}},
+        {{0.5, 0.0, 0.0}, {1, 0, 2}}, {{0.999, 0.666, 0.999}, {1, 1, 3}}, {{0.75, 0.667, 0.25}, {1, 2, 2}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(saver::PickRandomPath(r.draws), r.path) << r.draws.kind << ' ' << r.draws.placement;
+}
+
+TEST(SaverPaths, ChoosePathFollowsPosition) {
+    ShowState s = Block(6000, 600);
+    saver::ChoosePath(s, kScreen, {0, 2, 1, 1}, {});
+    EXPECT_EQ(s.PassPath, 0);
+    EXPECT_EQ(s.TextX, -6000);
+    EXPECT_EQ(s.TextY, 15600);
+
+    s = Block(6000, 600);
+    EXPECT_EQ(saver::ChoosePath(s, kScreen, {1, 0, 1, 3}, {}), LabelAlignment::Centre);
+    EXPECT_EQ(s.PassPath, 1);
+    EXPECT_EQ(s.TextY, 16200);
+
+    s = Block(6000, 600);
+    saver::ChoosePath(s, kScreen, {2, 0, 0, 0}, {0.9, 0.9, 0.9});
+    EXPECT_EQ(s.PassPath, 1);
+    EXPECT_EQ(s.PassPlacement, 2);
+    EXPECT_EQ(s.PassDirection, 3);
+
+    // A horizontal path with a vertical direction keeps TextX and moves downward.
+    s = Block(6000, 600);
+    saver::ChoosePath(s, kScreen, {0, 0, 0, 2}, {});
+    EXPECT_EQ(s.TextX, 111);
+    EXPECT_EQ(s.PassDirection, 2);
+
+    s = Block(6000, 600);
+    saver::ChoosePath(s, kScreen, {3, 0, 0, 0}, {});
+    EXPECT_EQ(s.TextX, 111);
+    EXPECT_EQ(s.TextY, 222);
+}
+
+TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
+    const struct {
+        std::int32_t direction;
+        std::int32_t x, y;
+        std::int32_t speed;
+        std::int32_t x2, y2;
+        bool ends;
+    } rows[] = {
+        {0, -5950, 0, 50, -6000, 0, false}, // exactly at the edge: not yet
+        {0, -5951, 0, 50, -6001, 0, true},
+        {1, 28750, 0, 50, 28800, 0, false},
+        {1, 28751, 0, 50, 28801, 0, true},
+        {2, 0, 16750, 50, 0, 16800, false}, // downward waits until a block height below the screen
+        {2, 0, 16751, 50, 0, 16801, true},
+        {2, 0, 16200, 50, 0, 16250, false},
+        {3, 0, -550, 50, 0, -600, false},
+        {3, 0, -551, 50, 0, -601, true},
+        {4, 10, 20, 50, 10, 20, false}, // unknown direction: no movement, no new pass
+    };
+    for (const auto& r : rows) {
+        ShowState s = Block(6000, 600);
+        s.PassDirection = r.direction;
+        s.TextX = r.x;
+        s.TextY = r.y;
+        EXPECT_EQ(saver::ScrollStep(s, kScreen, r.speed), r.ends) << r.direction << ' ' << r.x << ' ' << r.y;
+        EXPECT_EQ(s.TextX, r.x2);
+        EXPECT_EQ(s.TextY, r.y2);
+    }
+}
+
+TEST(SaverPaths, APassAcrossAWideScreenTakesTheExpectedTicks) {
+    // 3840 pixels wide: 57600 twips, well past 32767.
+    const ShowArea wide{57600, 32400};
+    ShowState s = Block(6000, 600);
+    saver::SetHorizontalPath(s, wide, 0, 0);
+    int ticks = 1;
+    while (!saver::ScrollStep(s, wide, 50))
+        ++ticks;
+    EXPECT_EQ(ticks, (57600 + 6000) / 50 + 1);
+}
+
+TEST(SaverPaths, PreviewWrapsAtTheExtent) {
+    const struct {
+        std::int32_t direction;
+        std::int32_t x, y, offX;
+        std::int32_t speed;
+        std::int32_t x2, y2, offX2;
+    } rows[] = {
+        {0, 1000, 50, 700, 50, 975, 50, 700},    // half speed
+        {0, 1000, 50, 700, 51, 974, 50, 700},    // 974.5 rounds to the even 974
+        {0, 1001, 50, 700, 51, 976, 50, 700},    // 975.5 rounds to 976
+        {0, -1990, 50, 700, 50, 2280, 50, 700},  // left the area: back at the extent
+        {0, -1975, 50, 700, 50, -2000, 50, 700}, // exactly at -BlockWidth: not yet
+        {1, 1000, 50, 700, 50, 1025, 50, 700},
+        {1, 2230, 50, 700, 50 * 2, 2280, 50, 700}, // exactly at the extent: not yet
+        {1, 2231, 50, 700, 50 * 2, -2000, 50, 700},
+        {2, 500, 100, 700, 50, 0, 125, 0},   // pinned to the left edge
+        {2, 500, 1990, 700, 50, 0, -300, 0}, // wraps at extent - height (2280 - 300)
+        {3, 500, 100, 700, 50, 0, 75, 0},
+        {3, 500, -290, 700, 50, 0, 1980, 0},
+        {3, 500, 100, 700, 1, 0, 99, 0}, // half a twip still moves
+        {9, 500, 100, 700, 50, 500, 100, 700},
+    };
+    for (const auto& r : rows) {
+        ShowState s = Block(2000, 300);
+        s.PreviewExtent = 2280; // 152 pixels
+        s.TextX = r.x;
+        s.TextY = r.y;
+        s.TimeOffsetX = r.offX;
+        saver::PreviewStep(s, r.direction, r.speed);
+        EXPECT_EQ(s.TextX, r.x2) << r.direction << ' ' << r.x << ' ' << r.y;
+        EXPECT_EQ(s.TextY, r.y2) << r.direction << ' ' << r.x << ' ' << r.y;
+        EXPECT_EQ(s.TimeOffsetX, r.offX2);
+    }
+}
+
+TEST(SaverPaths, PictureAlternatesAAndB) {
+    std::int32_t toggle = 0;
+    std::vector<PicturePlace> places;
+    for (int i = 0; i < 5; ++i)
+        places.push_back(saver::AdvancePictureToggle(toggle));
+    EXPECT_EQ(places, (std::vector<PicturePlace>{PicturePlace::A, PicturePlace::B, PicturePlace::A,
+                                                 PicturePlace::B, PicturePlace::A}));
+}
+
+TEST(SaverPaths, ADayChangeRepeatsThePreviousPlace) {
+    // The pass after midnight reloads, which starts a pass of its own before the outer one: the toggle
+    // advances twice and the outer pass shows the place of the pass before the change.
+    std::int32_t toggle = 0;
+    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::A); // pass 1
+    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B); // pass 2
+    saver::AdvancePictureToggle(toggle);                             // nested pass of the reload
+    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B); // pass 3, after the day change
+    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::A); // alternation resumes
+    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B);
+}
+
+TEST(SaverPaths, PicturePlaces) {
+    // W 28800, H 16200, picture 2250 x 1125 (150 x 75 pixels), block height 600.
+    const struct {
+        std::int32_t path, placement;
+        PicturePlace place;
+        std::int32_t x, y;
+    } rows[] = {
+        {0, 0, PicturePlace::A, 13275, 600},  {0, 0, PicturePlace::B, 13275, 15075},
+        {0, 1, PicturePlace::A, 13275, 8400}, {0, 1, PicturePlace::B, 13275, 6675},
+        {0, 2, PicturePlace::A, 13275, 0},    {0, 2, PicturePlace::B, 13275, 14475},
+        {1, 0, PicturePlace::A, 26550, 0},    {1, 0, PicturePlace::B, 26550, 15075},
+        {1, 1, PicturePlace::A, 0, 7538},     {1, 1, PicturePlace::B, 26550, 7538},
+        {1, 2, PicturePlace::A, 0, 0},        {1, 2, PicturePlace::B, 0, 15075},
+        {0, 3, PicturePlace::A, -1, -2},      {2, 0, PicturePlace::A, -1, -2},
+    };
+    for (const auto& r : rows) {
+        ShowState s = Block(6000, 600);
+        s.PassPath = r.path;
+        s.PassPlacement = r.placement;
+        s.PictureX = -1;
+        s.PictureY = -2;
+        saver::PlacePicture(s, kScreen, {2250, 1125}, r.place);
+        EXPECT_EQ(s.PictureX, r.x) << r.path << ',' << r.placement << ' ' << int(r.place);
+        EXPECT_EQ(s.PictureY, r.y) << r.path << ',' << r.placement << ' ' << int(r.place);
+    }
+}
+
+TEST(SaverPaths, PreviewPictureSitsOnTheTextLine) {
+    ShowState s;
+    s.PreviewExtent = 2280;
+    s.TextY = 784; // 112 pixels high x 7
+    s.PictureWidth = 1500;
+    s.PictureHeight = 750;
+    saver::PlacePreviewPicture(s);
+    EXPECT_EQ(s.PictureX, 390);
+    EXPECT_EQ(s.PictureY, 34);
+    s.PreviewExtent = 2281;
+    saver::PlacePreviewPicture(s);
+    EXPECT_EQ(s.PictureX, 390); // 390.5 to the even neighbour
+}
+
+} // namespace

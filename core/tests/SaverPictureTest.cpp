@@ -1,0 +1,54 @@
+#include "SaverPicture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SaverPicture, SizeFactors) {
+    const struct {
+        QSize natural;
+        std::int32_t factor;
+        QSize shown;
+    } rows[] = {
+        {{300, 200}, 0, {300, 200}},  {{300, 200}, 1, {300, 200}}, {{300, 200}, -1, {300, 200}},
+        {{300, 200}, 2, {600, 400}},  {{300, 200}, 3, {900, 600}}, {{300, 200}, -3, {100, 67}},
+        {{300, 200}, -2, {150, 100}}, {{5, 3}, -2, {2, 2}}, // 2.5 to 2, 1.5 to 2
+        {{3, 3}, -100, {1, 1}},                             // never below one pixel
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(saver::ApplySizeFactor(r.natural, r.factor), r.shown) << r.factor;
+}
+
+TEST(SaverPicture, NeverLargerThanTheScreen) {
+    const QSize screen(1920, 1080);
+    const struct {
+        QSize natural;
+        std::int32_t factor;
+        QSize shown;
+    } rows[] = {
+        {{300, 200}, 3, {900, 600}},       {{300, 200}, 6, {1620, 1080}}, // height would be 1200: reduced,
+                                                                          // proportions kept
+        {{300, 200}, 32767, {1620, 1080}},                                // a hand-edited factor
+        {{4000, 1000}, 0, {1920, 480}},    {{4000, 1000}, -4, {1000, 250}}, {{1920, 1080}, 1, {1920, 1080}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(saver::ShownPictureSize(r.natural, r.factor, screen), r.shown) << r.factor;
+}
+
+TEST(SaverPicture, StoredNumbersOutsideTheirRange) {
+    const struct {
+        std::int32_t index;
+        int number;
+    } pictures[] = {{1, 1}, {5, 5}, {9, 9}, {0, 1}, {10, 1}, {-3, 1}, {32767, 1}};
+    for (const auto& r : pictures)
+        EXPECT_EQ(saver::BasePictureNumber(r.index), r.number) << r.index;
+
+    const struct {
+        std::int32_t stored;
+        std::int32_t speed;
+    } speeds[] = {{50, 50}, {1, 1}, {0, 1}, {-20, 1}, {100, 100}, {500, 500}};
+    for (const auto& r : speeds)
+        EXPECT_EQ(saver::EffectiveSpeed(r.stored), r.speed) << r.stored;
+}
+
+} // namespace
