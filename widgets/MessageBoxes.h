@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -12,6 +13,11 @@ namespace ui {
 // Every message box of both programs goes through here, so tests can answer them without a modal
 // window. The caption is the program's title (QApplication::applicationName) unless given.
 struct MessageRequest {
+    MessageRequest(QWidget* parent_, QString text_, QMessageBox::Icon icon_ = QMessageBox::NoIcon,
+                   QMessageBox::StandardButtons buttons_ = QMessageBox::Ok, QString caption_ = QString())
+        : parent(parent_), text(std::move(text_)), icon(icon_), buttons(buttons_),
+          caption(std::move(caption_)) {}
+
     QWidget* parent = nullptr;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;

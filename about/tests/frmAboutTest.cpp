@@ -1,0 +1,88 @@
+#include "frmAbout.h"
+#include "AboutTexts.h"
+#include "Clock.h"
+#include "DataFiles.h"
+#include "Links.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what the box asks the desktop to open.
+struct OpenRecorder {
+    OpenRecorder() {
+        previous = ui::SetLinkOpener([this](const QUrl& url) {
+            opened.append(url);
+            return true;
+        });
+    }
+    ~OpenRecorder() { ui::SetLinkOpener(previous); }
+    QList<QUrl> opened;
+    ui::LinkOpener previous;
+};
+
+TEST(frmAbout, FillsItsLabelsForTheProgramAndTheDay) {
+    QApplication::setApplicationName(QStringLiteral("Pellmora"));
+    core::ScopedToday today(QDate(2031, 2, 3));
+    about::frmAbout box(core::Program::ScreenSaver, QString());
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("About - Pellmora"));
+    EXPECT_EQ(box.lblTitle->text(), QStringLiteral("Pellmora"));
+    EXPECT_EQ(box.lblVersion->text(), QStringLiteral("Version 3.0"));
+    EXPECT_EQ(box.lblDate->text(), QStringLiteral("2031"));
+    EXPECT_TRUE(box.lblCopyRight->text().contains(QStringLiteral("Tarnwick")));
+    EXPECT_EQ(box.lblWebSite->text(), QStringLiteral("Tarnwick Website"));
+    EXPECT_EQ(box.lblWebSite->toolTip(), QStringLiteral(" Click to visit Vendor's WebSite "));
+    EXPECT_TRUE(
+        box.lblDescription->text().endsWith(QStringLiteral("displayed when the Future Date has passed.")));
+    EXPECT_TRUE(box.lblContact->text().contains(QStringLiteral("shown below.  Thank you")));
+
+    about::frmAbout desk(core::Program::Desktop, QString());
+    EXPECT_EQ(desk.lblWebSite->toolTip(), QStringLiteral(" Click to Visit Vendor's WebSite "));
+}
+
+TEST(frmAbout, LinksCloseTheBoxButTheReadMeLeavesItOpen) {
+    QTemporaryDir folder;
+    QFile readMe(folder.filePath(QStringLiteral("ReadMe.rtf")));
+    ASSERT_TRUE(readMe.open(QIODevice::WriteOnly));
+    readMe.close();
+
+    const struct {
+        const char* what;
+        QUrl expected;
+        bool closes;
+    } rows[] = {
+        {"read-me", QUrl::fromLocalFile(folder.filePath(QStringLiteral("ReadMe.rtf"))), false},
+        {"web", about::WebsiteUrl(), true},
+        {"mail", about::MailUrl(), true},
+    };
+    for (const auto& r : rows) {
+        OpenRecorder recorder;
+        about::frmAbout box(core::Program::Desktop, folder.path());
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        const QString what = QString::fromLatin1(r.what);
+        if (what == u"read-me")
+            QTest::mouseClick(box.cmdViewReadMe, Qt::LeftButton);
+        else
+            QTest::mouseClick(what == u"web" ? box.lblWebSite : box.lblEmail, Qt::LeftButton);
+        ASSERT_EQ(recorder.opened.size(), 1) << r.what;
+        EXPECT_EQ(recorder.opened.first(), r.expected) << r.what;
+        EXPECT_EQ(box.isVisible(), !r.closes) << r.what;
+    }
+    EXPECT_TRUE(about::MailUrl().toString().startsWith(QStringLiteral("mailto:veltrane@")));
+}
+
+TEST(frmAbout, WithoutAFolderTheShippedReadMeIsUsed) {
+    // With no folder set (no DesktopPath), the read-me shipped beside the programs is opened.
+    about::frmAbout box(core::Program::ScreenSaver, QString());
+    EXPECT_EQ(box.ReadMePath(), core::DataFolder() + QStringLiteral("/ReadMe.rtf"));
+    EXPECT_TRUE(QFile::exists(box.ReadMePath()));
+}
+
+} // namespace

@@ -1,0 +1,130 @@
+#include "DateEntry.h"
+#include "DateText.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A dialog-like window with the date entry inside its "Text and Date Settings" frame.
+struct Harness {
+    Harness() {
+        window.resize(640, 420);
+        auto* outer = new QVBoxLayout(&window);
+        frame = new QGroupBox(QStringLiteral("Text and Date Settings"), &window);
+        frame->setMinimumHeight(200);
+        outer->addWidget(frame);
+        outer->addStretch();
+        auto* inner = new QVBoxLayout(frame);
+        entry = new ui::DateEntry(frame);
+        inner->addWidget(entry);
+        inner->addStretch();
+        entry->SetLoading(true);
+        entry->ShowStoredDate(core::FormatShortDate(QDate(2025, 7, 13)));
+        entry->SetLoadedDateText(core::FormatShortDate(QDate(2025, 7, 13)));
+        entry->SetLoading(false);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    // Pastes the text over the old one (typing it key by key passes through other valid dates).
+    void Type(const QString& text) {
+        entry->txtDate->selectAll();
+        QTest::keyClick(entry->txtDate, Qt::Key_Delete);
+        entry->txtDate->insert(text);
+    }
+    bool ErrorShown() const { return entry->fraDateRangeMsg->isVisible(); }
+
+    QWidget window;
+    QGroupBox* frame;
+    ui::DateEntry* entry;
+};
+
+TEST(DateEntry, TypedTextsAreCheckedAgainstTheSupportedRange) {
+    const struct {
+        QString text;
+        bool valid;
+    } rows[] = {
+        {core::FormatShortDate({1753, 1, 1}), true},
+        {core::FormatShortDate({9999, 12, 31}), true},
+        {core::FormatShortDate({1752, 12, 31}), false},
+        {QStringLiteral("10000-01-01"), false},
+        {QString(), false},
+        {QStringLiteral("soon"), false},
+        {QStringLiteral("2026-02-28"), true},
+    };
+    Harness h;
+    for (const auto& r : rows) {
+        QSignalSpy typed(h.entry, &ui::DateEntry::DateTyped);
+        const QDate before = h.entry->PendingDate();
+        h.Type(r.text);
+        SCOPED_TRACE(r.text.toStdString());
+        EXPECT_EQ(h.ErrorShown(), !r.valid);
+        EXPECT_EQ(h.entry->cmdCalendar->isEnabled(), r.valid);
+        EXPECT_EQ(h.entry->txtDateLong->text().isEmpty(), !r.valid);
+        EXPECT_EQ(h.entry->HasValidDate(), r.valid);
+        if (r.valid) {
+            EXPECT_EQ(h.entry->PendingDate(), core::ParseDateText(r.text));
+            EXPECT_EQ(h.entry->txtDateLong->text(), core::FormatLongDate(h.entry->PendingDate()));
+            EXPECT_GE(typed.count(), 1);
+        } else {
+            EXPECT_EQ(h.entry->PendingDate(), before); // the last valid date stays
+        }
+    }
+}
+
+TEST(DateEntry, RestoreBringsBackTheDateLoadedAtStart) {
+    Harness h;
+    h.Type(QStringLiteral("2030-01-01"));
+    h.Type(QStringLiteral("2031-05-05"));
+    h.Type(QStringLiteral("garbage"));
+    ASSERT_TRUE(h.ErrorShown());
+    QTest::mouseClick(h.entry->cmdFixDate, Qt::LeftButton);
+    EXPECT_EQ(h.entry->txtDate->text(), core::FormatShortDate({2025, 7, 13}));
+    EXPECT_FALSE(h.ErrorShown());
+    EXPECT_EQ(h.entry->PendingDate(), QDate(2025, 7, 13));
+}
+
+TEST(DateEntry, CalendarOpensOnTheTypedDateAndAPickFillsTheText) {
+    Harness h;
+    h.Type(QStringLiteral("2027-03-04"));
+    QTest::mouseClick(h.entry->cmdCalendar, Qt::LeftButton);
+    ASSERT_TRUE(h.entry->MonthView->isVisible());
+    EXPECT_EQ(h.entry->MonthView->selectedDate(), QDate(2027, 3, 4));
+    QSignalSpy picked(h.entry, &ui::DateEntry::DatePicked);
+    Q_EMIT h.entry->MonthView->clicked(QDate(2027, 3, 20));
+    EXPECT_FALSE(h.entry->MonthView->isVisible());
+    EXPECT_EQ(h.entry->txtDate->text(), core::FormatShortDate({2027, 3, 20}));
+    EXPECT_EQ(h.entry->PendingDate(), QDate(2027, 3, 20));
+    EXPECT_EQ(picked.count(), 1);
+}
+
+TEST(DateEntry, PointerLeftOfTheCalendarClosesItAndRightOfItKeepsItOpen) {
+    Harness h;
+    QTest::mouseClick(h.entry->cmdCalendar, Qt::LeftButton);
+    ASSERT_TRUE(h.entry->MonthView->isVisible());
+    const int calendarLeft = h.entry->MonthView->mapTo(&h.window, QPoint(0, 0)).x() - h.frame->x();
+    ASSERT_GT(calendarLeft, 5);
+    QTest::mouseMove(h.frame, QPoint(calendarLeft + 3, 5));
+    EXPECT_TRUE(h.entry->MonthView->isVisible());
+    QTest::mouseMove(h.frame, QPoint(calendarLeft - 3, 5));
+    EXPECT_FALSE(h.entry->MonthView->isVisible());
+}
+
+TEST(DateEntry, AStoredTextThatIsNoDateShowsTheError) {
+    Harness h;
+    h.entry->SetLoading(true);
+    h.entry->ShowStoredDate(QStringLiteral("31/02/2024x"));
+    h.entry->SetLoading(false);
+    EXPECT_TRUE(h.ErrorShown());
+    EXPECT_FALSE(h.entry->cmdCalendar->isEnabled());
+    EXPECT_EQ(h.entry->txtDate->text(), QStringLiteral("31/02/2024x"));
+}
+
+} // namespace
