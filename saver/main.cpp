@@ -1,7 +1,10 @@
+#include "AppStartup.h"
 #include "CommandLineText.h"
 #include "QtSettingsStore.h"
+#include "SaverMain.h"
 #include "Version.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -39,6 +42,14 @@ int main(int argc, char* argv[]) {
         core::QtSettingsStore store;
         return core::Emit(saver::PrintTexts(store));
     }
-    std::fputs(kUsage, stderr);
-    return 2;
+    ui::PreferX11WhenAvailable();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pellmora"));
+    // The program ends when the show or the settings end, not when a message box closes first.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Qt has taken its own options out of argv; the rest is the screensaver's command line.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return saver::Main(arguments);
 }

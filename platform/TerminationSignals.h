@@ -1,0 +1,10 @@
+#pragma once
+
+namespace platform {
+
+// Makes SIGTERM, SIGINT and SIGHUP end the application's event loop normally, so windows are closed and
+// the system state is restored as after any other ending. Call once the application object exists.
+// Nothing to do where these signals do not exist.
+void QuitOnTerminationSignals();
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#include "ScreenSaverHost.h"
+
+namespace platform {
+
+bool DisplayPropertiesOpen() {
+    return false;
+}
+
+void SetScreenSaverRunning(bool) {}
+
+void ActivateWindowTitled(const QString&) {}
+
+} // namespace platform

@@ -1,0 +1,7 @@
+#include "TerminationSignals.h"
+
+namespace platform {
+
+void QuitOnTerminationSignals() {}
+
+} // namespace platform
