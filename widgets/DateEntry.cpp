@@ -16,8 +16,8 @@
 namespace ui {
 
 DateEntry::DateEntry(QWidget* frame)
-    : QWidget(frame), lblDate(new QLabel(tr("Target Date:"), this)), txtDate(new QLineEdit(this)),
-      txtDateLong(new QLineEdit(this)), cmdCalendar(new QPushButton(tr("Show Calendar"), this)),
+    : QObject(frame), lblDate(new QLabel(tr("Target Date:"), frame)), txtDate(new QLineEdit(frame)),
+      txtDateLong(new QLineEdit(frame)), cmdCalendar(new QPushButton(tr("Show Calendar"), frame)),
       MonthView(new QCalendarWidget(frame)), fraDateRangeMsg(new QGroupBox(tr("Date Format Error"), frame)),
       lblDateRangeMsg(new QLabel(RangeMessage(), fraDateRangeMsg)),
       cmdFixDate(new QPushButton(tr("Restore"), fraDateRangeMsg)), frame_(frame) {
@@ -32,14 +32,6 @@ DateEntry::DateEntry(QWidget* frame)
     txtDateLong->setFocusPolicy(Qt::NoFocus);
     cmdCalendar->setToolTip(tr(" Use Calendar to set Target Date "));
     lblDate->setBuddy(txtDate);
-
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(lblDate, 0, 0);
-    grid->addWidget(txtDate, 0, 1);
-    grid->addWidget(cmdCalendar, 0, 2);
-    grid->addWidget(txtDateLong, 1, 1, 1, 2);
-    grid->setColumnStretch(1, 1);
 
     auto* msgLayout = new QVBoxLayout(fraDateRangeMsg);
     msgLayout->addWidget(lblDateRangeMsg);
@@ -60,7 +52,14 @@ DateEntry::DateEntry(QWidget* frame)
 
     frame->setMouseTracking(true);
     frame->installEventFilter(this);
-    installEventFilter(this);
+    txtDate->installEventFilter(this);
+}
+
+void DateEntry::AddToGrid(QGridLayout* grid, int row, int lastColumn) {
+    grid->addWidget(lblDate, row, 0);
+    grid->addWidget(txtDate, row, 1, 1, lastColumn - 1);
+    grid->addWidget(cmdCalendar, row, lastColumn);
+    grid->addWidget(txtDateLong, row + 1, 1, 1, lastColumn);
 }
 
 QString DateEntry::RangeMessage() {
@@ -101,6 +100,8 @@ void DateEntry::txtDate_Change() {
 void DateEntry::ShowDateState(int state) {
     if (state == -1) {
         txtDateLong->clear();
+        // The calendar would cover the message; a date picked there is what the message asks for anyway.
+        MonthView->hide();
         PlaceFloatingParts();
         fraDateRangeMsg->show();
         fraDateRangeMsg->raise();
@@ -137,8 +138,8 @@ void DateEntry::MonthView_DateClick(QDate date) {
 void DateEntry::fraTextDate_MouseMove(int x) {
     if (!MonthView->isVisible() || !frame_)
         return;
-    const int calendarLeft = MonthView->parentWidget()->mapTo(frame_->window(), MonthView->pos()).x() -
-                             frame_->mapTo(frame_->window(), QPoint(0, 0)).x();
+    // The calendar floats in the dialog; compare in the frame's coordinates.
+    const int calendarLeft = MonthView->pos().x() - frame_->mapTo(frame_->window(), QPoint(0, 0)).x();
     if (calendarLeft > x)
         MonthView->hide();
 }
@@ -148,34 +149,36 @@ bool DateEntry::eventFilter(QObject* watched, QEvent* event) {
         fraTextDate_MouseMove(static_cast<QMouseEvent*>(event)->position().toPoint().x());
     if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
         PlaceFloatingParts();
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
 // The error frame sits directly below txtDate at its left edge; the calendar opens below the
-// calendar button, kept inside the frame.
+// calendar button. Both are larger than the room the frame has, so they float in the dialog itself.
 void DateEntry::PlaceFloatingParts() {
     if (!frame_)
         return;
-    const QPoint dateTopLeft = txtDate->mapTo(frame_, QPoint(0, 0));
-    fraDateRangeMsg->adjustSize();
-    fraDateRangeMsg->move(dateTopLeft.x(), dateTopLeft.y() + txtDate->height());
-
-    // The calendar is larger than the frame, so it floats in the dialog itself.
     QWidget* host = frame_->window();
-    if (MonthView->parentWidget() != host) {
-        const bool visible = MonthView->isVisible();
-        MonthView->setParent(host);
-        MonthView->setVisible(visible);
+    for (QWidget* floating : {static_cast<QWidget*>(fraDateRangeMsg), static_cast<QWidget*>(MonthView)}) {
+        if (floating->parentWidget() != host) {
+            const bool visible = floating->isVisible();
+            floating->setParent(host);
+            floating->setVisible(visible);
+        }
     }
+    const auto keepInside = [host](QPoint at, QSize size) {
+        return QPoint(std::max(0, std::min(at.x(), host->width() - size.width())),
+                      std::max(0, std::min(at.y(), host->height() - size.height())));
+    };
+    fraDateRangeMsg->adjustSize();
+    fraDateRangeMsg->move(
+        keepInside(txtDate->mapTo(host, QPoint(0, txtDate->height())), fraDateRangeMsg->size()));
+
     const QSize calendarSize = MonthView->sizeHint();
     MonthView->resize(calendarSize);
     const QPoint buttonBottomRight =
         cmdCalendar->mapTo(host, QPoint(cmdCalendar->width(), cmdCalendar->height()));
-    int left = buttonBottomRight.x() - calendarSize.width();
-    left = std::max(0, std::min(left, host->width() - calendarSize.width()));
-    int top = buttonBottomRight.y() + 2;
-    top = std::max(0, std::min(top, host->height() - calendarSize.height()));
-    MonthView->move(left, top);
+    MonthView->move(keepInside(
+        QPoint(buttonBottomRight.x() - calendarSize.width(), buttonBottomRight.y() + 2), calendarSize));
 }
 
 } // namespace ui

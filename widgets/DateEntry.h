@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QGridLayout;
+
 class QCalendarWidget;
 class QLabel;
 class QLineEdit;
@@ -14,13 +16,18 @@ namespace ui {
 
 // The target date of both settings dialogs: typed into txtDate or picked in the month calendar, shown
 // in long form, and refused with the "Date Format Error" frame while the text is not a supported date.
-// The calendar and the error frame float over the frame that holds the entry, so they are children of
-// that frame; pointer moves over the frame left of the open calendar close it.
-class DateEntry : public QWidget {
+// Its controls live in the frame that holds the entry, laid out by the dialog's grid (AddToGrid); the
+// error frame and the calendar float over the dialog. Pointer moves over the frame left of the open
+// calendar close it.
+class DateEntry : public QObject {
     Q_OBJECT
 public:
     // frame: the "Text and Date Settings" frame the entry sits in (it hosts the floating parts).
     explicit DateEntry(QWidget* frame);
+
+    // Puts the label, the text, the calendar button (columns 0, 1, last) and the long date (row + 1)
+    // into the frame's grid.
+    void AddToGrid(QGridLayout* grid, int row, int lastColumn);
 
     // While loading, text changes do nothing (the dialog fills its controls).
     void SetLoading(bool loading) { loading_ = loading; }

@@ -2,6 +2,7 @@
 #include "DateText.h"
 
 #include <QCalendarWidget>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,10 +23,10 @@ struct Harness {
         frame->setMinimumHeight(200);
         outer->addWidget(frame);
         outer->addStretch();
-        auto* inner = new QVBoxLayout(frame);
+        auto* inner = new QGridLayout(frame);
         entry = new ui::DateEntry(frame);
-        inner->addWidget(entry);
-        inner->addStretch();
+        entry->AddToGrid(inner, 0, 2);
+        inner->setRowStretch(2, 1);
         entry->SetLoading(true);
         entry->ShowStoredDate(core::FormatShortDate(QDate(2025, 7, 13)));
         entry->SetLoadedDateText(core::FormatShortDate(QDate(2025, 7, 13)));

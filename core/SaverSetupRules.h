@@ -1,0 +1,28 @@
+#pragma once
+
+#include "SaverSettings.h"
+#include "SaverTimeLeft.h"
+
+#include <QDate>
+#include <QString>
+
+namespace saver {
+
+// True when the working copy differs from the settings as loaded: texts exactly, the date as a date,
+// every option, colour and font value, and the seven picture values.
+bool SettingsDiffer(const LoadedSettings& pending, QDate pendingDate, const PendingImage& pendingImage,
+                    const LoadedSettings& loaded);
+
+// What the settings dialog's two sample lines show for the last calculation.
+struct SampleLines {
+    bool update = false; // false: an unknown state leaves the sample as it is
+    QString first;
+    int firstFontSlot = 0;
+    bool doubleHeight = false; // the first line spans both lines
+    QString second;
+    int secondFontSlot = 1;
+    bool secondVisible = false;
+};
+SampleLines SampleFor(const DisplayTexts& texts, const LoadedSettings& pending);
+
+} // namespace saver

@@ -1,0 +1,476 @@
+#include "frmSetup.h"
+
+#include "Choosers.h"
+#include "DateEntry.h"
+#include "DateText.h"
+#include "HelpWindow.h"
+#include "MessageBoxes.h"
+#include "Rounding.h"
+#include "SaverSetupRules.h"
+#include "StoredColor.h"
+#include "Version.h"
+#include "frmAbout.h"
+#include "frmBrowse.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace saver {
+
+namespace {
+
+// Checks button `index` of the group, or none when the index names no button.
+void SelectOption(QButtonGroup* group, int index) {
+    if (QAbstractButton* b = group->button(index)) {
+        b->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+int CheckState(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+} // namespace
+
+QString frmSetup::Caption(const QString& productName) {
+    return QStringLiteral("Settings - %1 - v %2.%3")
+        .arg(productName)
+        .arg(core::kVersionMajor)
+        .arg(core::kVersionMinor);
+}
+
+frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, DisplayTexts& texts,
+                   core::SettingsStore& store, SetupEnvironment environment, QWidget* parent)
+    : QDialog(parent), loaded_(loaded), pendingImage_(pendingImage), texts_(texts), store_(store),
+      environment_(std::move(environment)) {
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+    BuildControls();
+
+    connect(txtTitle, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (Loading)
+            return;
+        PendingSettings.Title = t;
+        RefreshSample();
+        UpdateChangedState();
+    });
+    connect(txtTarget, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (Loading)
+            return;
+        PendingSettings.Target = t;
+        RefreshSample();
+        UpdateChangedState();
+    });
+    connect(txtTargetPassed, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (Loading)
+            return;
+        PendingSettings.TargetPassed = t;
+        RefreshSample();
+        UpdateChangedState();
+    });
+    connect(dateEntry, &ui::DateEntry::DateTyped, this, [this] {
+        Recalculate();
+        RefreshSample();
+        UpdateChangedState();
+    });
+    connect(chkSynchronize, &QCheckBox::clicked, this, &frmSetup::chkSynchronize_Click);
+    connect(chkDays, &QCheckBox::clicked, this, &frmSetup::chkDays_Click);
+    connect(chkImage, &QCheckBox::clicked, this, &frmSetup::chkImage_Click);
+    connect(grpStyle, &QButtonGroup::idClicked, this, &frmSetup::optStyle_Click);
+    connect(grpImageStyle, &QButtonGroup::idClicked, this, &frmSetup::optImageStyle_Click);
+    connect(grpPosition, &QButtonGroup::idClicked, this, &frmSetup::optPosition_Click);
+    connect(grpHoriz, &QButtonGroup::idClicked, this, &frmSetup::optHoriz_Click);
+    connect(grpVert, &QButtonGroup::idClicked, this, &frmSetup::optVert_Click);
+    connect(grpDirection, &QButtonGroup::idClicked, this, &frmSetup::optDirection_Click);
+    connect(HScrollSpeed, &QScrollBar::valueChanged, this, &frmSetup::HScrollSpeed_Change);
+    for (int i = 0; i < 3; ++i)
+        connect(cmdFormat[i], &QPushButton::clicked, this, [this, i] { cmdFormat_Click(i); });
+    connect(cmdBackground, &QPushButton::clicked, this, &frmSetup::cmdBackground_Click);
+    connect(cmdImage, &QPushButton::clicked, this, &frmSetup::cmdImage_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSetup::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdRestoreSettings, &QPushButton::clicked, this, &frmSetup::cmdRestoreSettings_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmSetup::cmdHelp_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmSetup::cmdAbout_Click);
+
+    Form_Load();
+}
+
+void frmSetup::Form_Load() {
+    setWindowTitle(Caption(QApplication::applicationName()));
+    fraTextDate->setEnabled(true);
+    dateEntry->SetLoadedDateText(loaded_.Date);
+    // The sample's first line is one line of the event font high; the target texts take two.
+    SampleBaseHeight = std::max(lblSampleText->fontMetrics().height() * 2, 40);
+    fraSample->setFixedHeight(2 * SampleBaseHeight + fraSample->contentsMargins().top() +
+                              fraSample->contentsMargins().bottom() + 24);
+
+    Loading = true;
+    dateEntry->SetLoading(true);
+    RestoreLoadedSettings();
+    dateEntry->SetLoading(false);
+    Loading = false;
+}
+
+void frmSetup::RestoreLoadedSettings() {
+    LoadedSettings& p = PendingSettings;
+    p = loaded_; // every setting; the picture copy (pendingImage_) is left alone
+
+    ShowSwatch(picBackColour, p.Background);
+    for (int i = 0; i < 3; ++i)
+        ShowSwatch(picFontColour[i], p.TextFontColor[i]);
+    dateEntry->HideCalendar();
+
+    const bool wasLoading = Loading;
+    Loading = true;
+    HScrollSpeed->setValue(p.Speed);
+    lblSpeed->setText(QString::number(p.Speed));
+    txtTitle->setText(p.Title);
+    txtTarget->setText(p.Target);
+    txtTargetPassed->setText(p.TargetPassed);
+    dateEntry->SetLoading(true);
+    dateEntry->ShowStoredDate(p.Date);
+    dateEntry->SetLoading(wasLoading);
+
+    SelectOption(grpImageStyle, pendingImage_.ImageStyle);
+    SelectOption(grpStyle, p.Style);
+    SelectOption(grpPosition, p.Position);
+    SelectOption(grpHoriz, p.Horizontal);
+    SelectOption(grpVert, p.Vertical);
+    SelectOption(grpDirection, p.Direction);
+    chkSynchronize->setChecked(p.Synchronize == 1);
+    chkDays->setChecked(p.IncludeDays == 1);
+    chkImage->setChecked(p.ImageUsed == 1);
+    Loading = wasLoading;
+
+    chkImage_Click();
+    if (dateEntry->HasValidDate())
+        dateEntry->ShowDateState(0);
+    if (!wasLoading)
+        Recalculate();
+    RefreshSample();
+    UpdateMovementOptions();
+    UpdateChangedState();
+}
+
+void frmSetup::ReloadSyncedTexts() {
+    const core::SyncedTexts t = core::ReloadSyncedTexts(store_, PendingSettings.Synchronize,
+                                                        core::Section::ScreenSaver, loaded_.Today);
+    PendingSettings.Title = t.Title;
+    PendingSettings.Target = t.Target;
+    PendingSettings.TargetPassed = t.TargetPassed;
+    const bool wasLoading = Loading;
+    Loading = true;
+    txtTitle->setText(t.Title);
+    txtTarget->setText(t.Target);
+    txtTargetPassed->setText(t.TargetPassed);
+    Loading = wasLoading;
+    // The date text runs its own check, which recalculates the sample for a valid date.
+    dateEntry->ShowStoredDate(t.Date);
+    if (dateEntry->HasValidDate()) {
+        Recalculate();
+        RefreshSample();
+    }
+}
+
+// The sample's remaining-time line follows the dialog's own choice of showing the days.
+void frmSetup::Recalculate() {
+    const PhraseInputs inputs{loaded_.Title, loaded_.Target, loaded_.TargetPassed,
+                              PendingSettings.IncludeDays};
+    const QString failure = CalculateTimeLeft(dateEntry->PendingDate(), inputs, texts_);
+    if (!failure.isEmpty())
+        ui::ShowMessage({this, failure, QMessageBox::Critical});
+}
+
+void frmSetup::ApplyFont(QLabel* label, int slot) {
+    const LoadedSettings& p = PendingSettings;
+    QFont f(p.TextFontName[slot]);
+    f.setPointSize(std::clamp(p.TextFontSize[slot], 1, 400));
+    f.setBold(p.TextFontBold[slot]);
+    f.setItalic(p.TextFontItalic[slot]);
+    f.setStrikeOut(p.TextFontStrikethru[slot]);
+    f.setUnderline(p.TextFontUnderline[slot]);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, ui::ColorFromStored(p.TextFontColor[slot]));
+    pal.setColor(QPalette::Window, ui::ColorFromStored(p.Background));
+    label->setPalette(pal);
+}
+
+void frmSetup::ShowSwatch(QLabel* swatch, std::int32_t colour) {
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, ui::ColorFromStored(colour));
+    swatch->setPalette(pal);
+}
+
+void frmSetup::RefreshSample() {
+    const SampleLines s = SampleFor(texts_, PendingSettings);
+    if (!s.update)
+        return;
+    lblSampleText->setText(s.first);
+    ApplyFont(lblSampleText, s.firstFontSlot);
+    lblSampleText->setFixedHeight(s.doubleHeight ? 2 * SampleBaseHeight : SampleBaseHeight);
+    if (s.secondVisible) {
+        lblSampleDate->setText(s.second);
+        ApplyFont(lblSampleDate, s.secondFontSlot);
+        lblSampleDate->setFixedHeight(SampleBaseHeight);
+    }
+    lblSampleDate->setVisible(s.secondVisible);
+    QPalette pal = sampleArea->palette();
+    pal.setColor(QPalette::Window, ui::ColorFromStored(PendingSettings.Background));
+    sampleArea->setPalette(pal);
+}
+
+void frmSetup::UpdateMovementOptions() {
+    for (auto* b : optDirection)
+        b->setEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        optHoriz[i]->setEnabled(true);
+        optVert[i]->setEnabled(true);
+    }
+    // Selecting a direction here stands for clicking it: the pending direction follows the path.
+    auto selectDirection = [this](int index) {
+        SelectOption(grpDirection, index);
+        if (!Loading)
+            PendingSettings.Direction = index;
+    };
+    switch (PendingSettings.Position) {
+    case 0:
+        fraPlacement->setEnabled(true);
+        fraDirection->setEnabled(true);
+        fraHoriz->show();
+        fraVert->hide();
+        optDirection[0]->show();
+        optDirection[1]->show();
+        optDirection[2]->hide();
+        optDirection[3]->hide();
+        selectDirection(PendingSettings.HorizDirection);
+        break;
+    case 1:
+        fraPlacement->setEnabled(true);
+        fraDirection->setEnabled(true);
+        fraHoriz->hide();
+        fraVert->show();
+        optDirection[0]->hide();
+        optDirection[1]->hide();
+        optDirection[2]->show();
+        optDirection[3]->show();
+        selectDirection(PendingSettings.VertDirection);
+        break;
+    case 2:
+        fraPlacement->setEnabled(false);
+        fraDirection->setEnabled(false);
+        for (auto* b : optDirection)
+            b->setEnabled(false);
+        for (int i = 0; i < 3; ++i) {
+            optHoriz[i]->setEnabled(false);
+            optVert[i]->setEnabled(false);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void frmSetup::chkImage_Click() {
+    PendingSettings.ImageUsed = CheckState(chkImage);
+    const QString noImage = tr("No Image");
+    if (PendingSettings.ImageUsed == 1) {
+        cmdImage->setEnabled(true);
+        optImageStyle[0]->setEnabled(true);
+        const bool hasFile = !pendingImage_.ImageName.isEmpty();
+        lblFileImage->setText(hasFile ? pendingImage_.ImageName : noImage);
+        optImageStyle[1]->setEnabled(hasFile);
+    } else {
+        cmdImage->setEnabled(false);
+        optImageStyle[0]->setEnabled(false);
+        optImageStyle[1]->setEnabled(false);
+        lblFileImage->setText(pendingImage_.ImageName.isEmpty() ? noImage : pendingImage_.ImageName);
+    }
+    lblBaseImage->setText(pendingImage_.ImageTag);
+    SelectOption(grpImageStyle, pendingImage_.ImageStyle);
+
+    auto emphasise = [](QLabel* label, bool on) {
+        QFont f = label->font();
+        f.setBold(on);
+        label->setFont(f);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, on ? QColor(0, 0, 192) : QColor(Qt::black));
+        label->setPalette(pal);
+    };
+    if (pendingImage_.ImageStyle == 0 || pendingImage_.ImageStyle == 1) {
+        emphasise(lblBaseImage, pendingImage_.ImageStyle == 0);
+        emphasise(lblFileImage, pendingImage_.ImageStyle == 1);
+    }
+    UpdateChangedState();
+}
+
+void frmSetup::UpdateChangedState() {
+    settingsChanged_ = SettingsDiffer(PendingSettings, dateEntry->PendingDate(), pendingImage_, loaded_);
+    cmdOK->setEnabled(settingsChanged_);
+    cmdRestoreSettings->setEnabled(settingsChanged_);
+    if (settingsChanged_) {
+        cmdCancel->setText(tr("Cancel"));
+        cmdCancel->setToolTip(tr(" Cancel any changes and Exit Settings Dialog "));
+    } else {
+        cmdCancel->setText(tr("Close"));
+        cmdCancel->setToolTip(tr(" Exit Settings Dialog "));
+    }
+}
+
+void frmSetup::cmdOK_Click() {
+    if (!dateEntry->HasValidDate()) {
+        dateEntry->ShowDateState(-1);
+        QApplication::beep();
+        dateEntry->txtDate->setFocus();
+        return;
+    }
+    if (!SaveSettings(store_, PendingSettings, dateEntry->PendingDate(), pendingImage_)) {
+        // Saying nothing would lose the user's changes silently; the dialog stays open to try again.
+        ui::ShowMessage({this,
+                         tr("The settings could not be saved.\r\n\r\nPlease check that your settings folder "
+                            "can be written, then press OK again."),
+                         QMessageBox::Critical});
+        return;
+    }
+    accept();
+}
+
+void frmSetup::cmdRestoreSettings_Click() {
+    RestoreLoadedSettings();
+}
+
+void frmSetup::cmdHelp_Click() {
+    ui::ShowHelp(this, environment_.helpFile, ui::kScreenSaverSettingsTopic);
+}
+
+void frmSetup::cmdAbout_Click() {
+    about::frmAbout box(core::Program::ScreenSaver, environment_.readMeFolder, this);
+    box.exec();
+}
+
+void frmSetup::cmdImage_Click() {
+    frmBrowse browse(pendingImage_, loaded_.Image(), environment_.basePictures, environment_.screenTwips,
+                     QApplication::applicationName(), this);
+    browse.exec();
+    // Whatever way the browser closed, the labels show the picture values it left.
+    chkImage_Click();
+}
+
+void frmSetup::cmdFormat_Click(int index) {
+    LoadedSettings& p = PendingSettings;
+    const ui::FontChoice initial{p.TextFontName[index],     double(p.TextFontSize[index]),
+                                 p.TextFontColor[index],    p.TextFontBold[index],
+                                 p.TextFontItalic[index],   p.TextFontStrikethru[index],
+                                 p.TextFontUnderline[index]};
+    const auto chosen = ui::ChooseFont(this, initial);
+    if (!chosen)
+        return;
+    p.TextFontName[index] = chosen->Name;
+    p.TextFontSize[index] = core::RoundToInt32(chosen->Size);
+    p.TextFontColor[index] = chosen->Color;
+    p.TextFontBold[index] = chosen->Bold;
+    p.TextFontItalic[index] = chosen->Italic;
+    p.TextFontStrikethru[index] = chosen->Strikethru;
+    p.TextFontUnderline[index] = chosen->Underline;
+    ShowSwatch(picFontColour[index], p.TextFontColor[index]);
+    RefreshSample();
+    UpdateChangedState();
+}
+
+void frmSetup::cmdBackground_Click() {
+    const auto chosen = ui::ChooseColor(this, ui::ColorFromStored(PendingSettings.Background));
+    if (!chosen)
+        return;
+    PendingSettings.Background = ui::StoredFromColor(*chosen);
+    ShowSwatch(picBackColour, PendingSettings.Background);
+    RefreshSample();
+    UpdateChangedState();
+}
+
+void frmSetup::chkSynchronize_Click() {
+    if (Loading)
+        return;
+    PendingSettings.Synchronize = CheckState(chkSynchronize);
+    ReloadSyncedTexts();
+    UpdateChangedState();
+}
+
+void frmSetup::chkDays_Click() {
+    if (Loading)
+        return;
+    PendingSettings.IncludeDays = CheckState(chkDays);
+    Recalculate();
+    RefreshSample();
+    UpdateChangedState();
+}
+
+void frmSetup::optStyle_Click(int index) {
+    if (Loading)
+        return;
+    PendingSettings.Style = index;
+    UpdateChangedState();
+}
+
+void frmSetup::optImageStyle_Click(int index) {
+    if (Loading)
+        return;
+    pendingImage_.ImageStyle = index;
+    UpdateChangedState();
+}
+
+void frmSetup::optPosition_Click(int index) {
+    if (Loading)
+        return;
+    PendingSettings.Position = index;
+    UpdateMovementOptions();
+    UpdateChangedState();
+}
+
+void frmSetup::optHoriz_Click(int index) {
+    if (Loading)
+        return;
+    PendingSettings.Horizontal = index;
+    UpdateMovementOptions();
+    UpdateChangedState();
+}
+
+void frmSetup::optVert_Click(int index) {
+    if (Loading)
+        return;
+    PendingSettings.Vertical = index;
+    UpdateMovementOptions();
+    UpdateChangedState();
+}
+
+void frmSetup::optDirection_Click(int index) {
+    if (Loading)
+        return;
+    PendingSettings.Direction = index;
+    if (index == 0 || index == 1)
+        PendingSettings.HorizDirection = index;
+    else
+        PendingSettings.VertDirection = index;
+    UpdateChangedState();
+}
+
+void frmSetup::HScrollSpeed_Change(int value) {
+    if (Loading)
+        return;
+    PendingSettings.Speed = value;
+    lblSpeed->setText(QString::number(value));
+    UpdateChangedState();
+}
+
+} // namespace saver

@@ -1,0 +1,156 @@
+#pragma once
+
+#include "BaseImage.h"
+#include "SaverSettings.h"
+#include "SaverTimeLeft.h"
+#include "SettingsStore.h"
+
+#include <QDialog>
+#include <QSizeF>
+
+#include <array>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace ui {
+class DateEntry;
+}
+
+namespace saver {
+
+// What the settings dialog needs from the program around it.
+struct SetupEnvironment {
+    QString helpFile;     // the program's help file; its folder is searched for the help pages first
+    QString readMeFolder; // where the About box looks for the read-me first
+    std::vector<BaseImage> basePictures;
+    QSizeF screenTwips;
+};
+
+// The screensaver's settings dialog. It edits a working copy against the loaded settings and writes the
+// store only on OK. The remaining-time texts it shares with the display window are recomputed for its
+// sample.
+class frmSetup : public QDialog {
+    Q_OBJECT
+public:
+    frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, DisplayTexts& texts,
+             core::SettingsStore& store, SetupEnvironment environment, QWidget* parent = nullptr);
+
+    // The caption both the dialog and the "already open" check use: "Settings - Pellmora - v 3.0".
+    static QString Caption(const QString& productName);
+
+    const LoadedSettings& Pending() const { return PendingSettings; }
+    bool SettingsChanged() const { return settingsChanged_; }
+
+    // Shows the picture choice; the image browser calls it after its OK.
+    void chkImage_Click();
+
+    // Controls, named as the dialog's handlers know them.
+    QGroupBox* fraTextDate;
+    QLineEdit* txtTitle;
+    QLineEdit* txtTarget;
+    QLineEdit* txtTargetPassed;
+    QLabel* lblTargetMsg;
+    QLabel* lblTargetPastMsg;
+    ui::DateEntry* dateEntry;
+    QCheckBox* chkSynchronize;
+
+    QGroupBox* fraStyle;
+    std::array<QRadioButton*, 2> optStyle{};
+    QCheckBox* chkDays;
+    std::array<QPushButton*, 3> cmdFormat{};
+    std::array<QLabel*, 3> picFontColour{};
+    QPushButton* cmdBackground;
+    QLabel* picBackColour;
+
+    QGroupBox* fraImage;
+    QCheckBox* chkImage;
+    std::array<QRadioButton*, 2> optImageStyle{};
+    QLabel* lblBaseImage;
+    QLabel* lblFileImage;
+    QPushButton* cmdImage;
+
+    QGroupBox* fraMovement;
+    QGroupBox* fraPath;
+    std::array<QRadioButton*, 3> optPosition{};
+    QGroupBox* fraPlacement;
+    QWidget* fraHoriz;
+    QWidget* fraVert;
+    QWidget* fraDirection;
+    std::array<QRadioButton*, 3> optHoriz{};
+    std::array<QRadioButton*, 3> optVert{};
+    std::array<QRadioButton*, 4> optDirection{};
+    QLabel* lblSpeedMsg;
+    QLabel* lblSpeed;
+    QLabel* lblSlow;
+    QLabel* lblFast;
+    QScrollBar* HScrollSpeed;
+
+    QGroupBox* fraSample;
+    QLabel* lblSampleText;
+    QLabel* lblSampleDate;
+    QWidget* sampleArea; // painted in the background colour behind both lines
+
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdRestoreSettings;
+    QPushButton* cmdHelp;
+    QPushButton* cmdAbout;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    void RestoreLoadedSettings();
+    void ReloadSyncedTexts();
+    void RefreshSample();
+    void UpdateMovementOptions();
+    void UpdateChangedState();
+    void Recalculate();
+    void ApplyFont(QLabel* label, int slot);
+    void ShowSwatch(QLabel* swatch, std::int32_t colour);
+
+    void cmdOK_Click();
+    void cmdRestoreSettings_Click();
+    void cmdHelp_Click();
+    void cmdAbout_Click();
+    void cmdImage_Click();
+    void cmdFormat_Click(int index);
+    void cmdBackground_Click();
+    void chkSynchronize_Click();
+    void chkDays_Click();
+    void optStyle_Click(int index);
+    void optImageStyle_Click(int index);
+    void optPosition_Click(int index);
+    void optHoriz_Click(int index);
+    void optVert_Click(int index);
+    void optDirection_Click(int index);
+    void HScrollSpeed_Change(int value);
+
+    const LoadedSettings& loaded_;
+    PendingImage& pendingImage_;
+    DisplayTexts& texts_;
+    core::SettingsStore& store_;
+    SetupEnvironment environment_;
+
+    LoadedSettings PendingSettings;
+    bool Loading = false;
+    bool settingsChanged_ = false;
+    int SampleBaseHeight = 0;
+
+    QButtonGroup* grpStyle;
+    QButtonGroup* grpImageStyle;
+    QButtonGroup* grpPosition;
+    QButtonGroup* grpHoriz;
+    QButtonGroup* grpVert;
+    QButtonGroup* grpDirection;
+};
+
+} // namespace saver

@@ -1,0 +1,261 @@
+#include "frmSetup.h"
+#include "Choosers.h"
+#include "Clock.h"
+#include "DateEntry.h"
+#include "DateText.h"
+#include "MemoryStore.h"
+#include "MessageBoxes.h"
+#include "QtPrinters.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using core::Section;
+const QDate kToday{2024, 5, 10};
+
+// The screensaver's state as the program has it when the dialog opens: loaded settings, the picture
+// copy and the texts computed for the stored date.
+class SetupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QApplication::setApplicationName(QStringLiteral("Pellmora"));
+        store.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("2025-07-13"));
+        store.Put(Section::ScreenSaver, QStringLiteral("Title"), QStringLiteral("own title"));
+    }
+    void Open() {
+        const auto loadedAll = saver::LoadSettings(store, QSizeF(28800, 16200));
+        loaded = loadedAll.settings;
+        image = loadedAll.image;
+        (void)saver::CalculateTimeLeft(
+            loaded.Date, {loaded.Title, loaded.Target, loaded.TargetPassed, loaded.IncludeDays}, texts);
+        dialog = std::make_unique<saver::frmSetup>(loaded, image, texts, store, saver::SetupEnvironment{});
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        store.writes.clear();
+    }
+    void Retype(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2)); }
+    bool Changed() const {
+        const bool caption = dialog->cmdCancel->text() == u"Cancel";
+        EXPECT_EQ(caption, dialog->cmdOK->isEnabled());
+        EXPECT_EQ(caption, dialog->cmdRestoreSettings->isEnabled());
+        return caption;
+    }
+
+    core::ScopedToday today{kToday};
+    MemoryStore store;
+    saver::LoadedSettings loaded;
+    saver::PendingImage image;
+    saver::DisplayTexts texts;
+    std::unique_ptr<saver::frmSetup> dialog;
+};
+
+TEST_F(SetupTest, OpeningAndClosingWithoutAnEditWritesNothing) {
+    Open();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Settings - Pellmora - v 3.0"));
+    EXPECT_FALSE(Changed());
+    EXPECT_EQ(dialog->cmdCancel->text(), QStringLiteral("Close"));
+    EXPECT_EQ(dialog->cmdCancel->toolTip(), QStringLiteral(" Exit Settings Dialog "));
+    EXPECT_EQ(dialog->txtTitle->text(), QStringLiteral("Main Title Text (Change this!!)"));
+    EXPECT_FALSE(dialog->dateEntry->MonthView->isVisible());
+    Click(dialog->cmdCancel);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(store.writes.isEmpty());
+    EXPECT_EQ(store.commits, 0);
+}
+
+TEST_F(SetupTest, AnEditAndItsUndoTurnTheButtonsBack) {
+    Open();
+    const struct {
+        const char* what;
+        std::function<void()> edit;
+        std::function<void()> undo;
+    } rows[] = {
+        {"title", [&] { QTest::keyClicks(dialog->txtTitle, QStringLiteral("x")); },
+         [&] { QTest::keyClick(dialog->txtTitle, Qt::Key_Backspace); }},
+        {"speed", [&] { dialog->HScrollSpeed->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+         [&] { dialog->HScrollSpeed->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
+        {"style", [&] { Click(dialog->optStyle[1]); }, [&] { Click(dialog->optStyle[0]); }},
+        {"days", [&] { Click(dialog->chkDays); }, [&] { Click(dialog->chkDays); }},
+        {"date", [&] { Retype(dialog->dateEntry->txtDate, QStringLiteral("2026-01-01")); },
+         [&] {
+             Retype(dialog->dateEntry->txtDate, core::FormatShortDate({2025, 7, 13}));
+         }},
+    };
+    for (const auto& r : rows) {
+        r.edit();
+        EXPECT_TRUE(Changed()) << r.what;
+        r.undo();
+        EXPECT_FALSE(Changed()) << r.what;
+    }
+    EXPECT_EQ(dialog->lblSpeed->text(), QStringLiteral("50"));
+}
+
+TEST_F(SetupTest, SynchronizeReloadsTheTextsOfTheOtherSection) {
+    Open();
+    ASSERT_TRUE(dialog->chkSynchronize->isChecked());
+    Click(dialog->chkSynchronize);
+    EXPECT_EQ(dialog->txtTitle->text(), QStringLiteral("own title"));
+    EXPECT_EQ(dialog->Pending().Title, QStringLiteral("own title"));
+    EXPECT_EQ(dialog->Pending().Synchronize, 0);
+    // Never saved in its own section: the date shown is today.
+    EXPECT_EQ(dialog->dateEntry->PendingDate(), kToday);
+    EXPECT_TRUE(Changed());
+    Click(dialog->chkSynchronize);
+    EXPECT_EQ(dialog->txtTitle->text(), QStringLiteral("Main Title Text (Change this!!)"));
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(SetupTest, SampleFollowsTheStateOfTheTargetDate) {
+    Open();
+    EXPECT_EQ(dialog->lblSampleText->text(), QStringLiteral("Main Title Text (Change this!!)"));
+    EXPECT_EQ(dialog->lblSampleDate->text(), QStringLiteral(" 1 year  2 months  3 days!"));
+    EXPECT_TRUE(dialog->lblSampleDate->isVisible());
+    Click(dialog->chkDays);
+    EXPECT_EQ(dialog->lblSampleDate->text(), QStringLiteral(" 1 year  2 months  3 days!   (429 days!)"));
+
+    Retype(dialog->dateEntry->txtDate, kToday.toString(Qt::ISODate));
+    EXPECT_EQ(dialog->lblSampleText->text(),
+              QStringLiteral("Phrase upon reaching target date. (Change this!!)"));
+    EXPECT_FALSE(dialog->lblSampleDate->isVisible());
+    const int oneLine = dialog->lblSampleText->height();
+
+    Click(dialog->chkDays); // the days are shown after the target whatever the box says
+    Retype(dialog->dateEntry->txtDate, QStringLiteral("2024-05-05"));
+    EXPECT_EQ(dialog->lblSampleText->text(),
+              QStringLiteral("Phrase when target date has passed. (Change this!!)   (5 days ago!)"));
+    EXPECT_EQ(dialog->lblSampleText->height(), oneLine);
+    EXPECT_FALSE(dialog->lblSampleDate->isVisible());
+}
+
+TEST_F(SetupTest, RandomPathsDisableThePlacementAndHorizontalBringsBackItsDirection) {
+    store.Put(Section::ScreenSaver, QStringLiteral("Direction"), QStringLiteral("1"));
+    store.Put(Section::ScreenSaver, QStringLiteral("HorizDirection"), QStringLiteral("1"));
+    Open();
+    EXPECT_TRUE(dialog->optDirection[1]->isChecked());
+    Click(dialog->optPosition[1]);
+    EXPECT_TRUE(dialog->fraVert->isVisible());
+    EXPECT_FALSE(dialog->fraHoriz->isVisible());
+    EXPECT_TRUE(dialog->optDirection[2]->isChecked()); // the stored vertical direction: downward
+    EXPECT_EQ(dialog->Pending().Direction, 2);
+    Click(dialog->optPosition[2]);
+    EXPECT_FALSE(dialog->fraPlacement->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(dialog->optHoriz[i]->isEnabled());
+        EXPECT_FALSE(dialog->optVert[i]->isEnabled());
+    }
+    Click(dialog->optPosition[0]);
+    EXPECT_TRUE(dialog->fraPlacement->isEnabled());
+    EXPECT_TRUE(dialog->optHoriz[0]->isEnabled());
+    EXPECT_TRUE(dialog->optDirection[1]->isChecked());
+    EXPECT_EQ(dialog->Pending().Direction, 1);
+    EXPECT_FALSE(Changed());
+}
+
+TEST_F(SetupTest, FileImageNeedsAFileAndRestoreKeepsThePictureChoice) {
+    Open();
+    Click(dialog->chkImage);
+    EXPECT_TRUE(dialog->cmdImage->isEnabled());
+    EXPECT_TRUE(dialog->optImageStyle[0]->isEnabled());
+    EXPECT_FALSE(dialog->optImageStyle[1]->isEnabled());
+    EXPECT_EQ(dialog->lblFileImage->text(), QStringLiteral("No Image"));
+    EXPECT_EQ(dialog->lblBaseImage->text(), QStringLiteral("Logo"));
+    EXPECT_TRUE(dialog->lblBaseImage->font().bold());
+
+    // A picture chosen in the browser, then a font change; Restore undoes the font only.
+    image.ImageIndex = 5;
+    image.ImageTag = QStringLiteral("Mountains");
+    dialog->chkImage_Click();
+    auto previous = ui::SetFontAnswerer([](const ui::FontChoice& f) {
+        ui::FontChoice changed = f;
+        changed.Size = 20.5; // rounds half to even
+        changed.Italic = true;
+        return std::optional(changed);
+    });
+    Click(dialog->cmdFormat[1]);
+    ui::SetFontAnswerer(previous);
+    EXPECT_EQ(dialog->Pending().TextFontSize[1], 20);
+    EXPECT_TRUE(dialog->Pending().TextFontItalic[1]);
+    Click(dialog->cmdRestoreSettings);
+    EXPECT_EQ(dialog->Pending().TextFontSize[1], 16);
+    EXPECT_FALSE(dialog->Pending().TextFontItalic[1]);
+    EXPECT_EQ(image.ImageTag, QStringLiteral("Mountains"));
+    EXPECT_EQ(dialog->lblBaseImage->text(), QStringLiteral("Mountains"));
+    EXPECT_TRUE(Changed()); // the picture still differs from the stored one
+}
+
+TEST_F(SetupTest, OkWithABadDateWritesNothingAndStaysOpen) {
+    Open();
+    Retype(dialog->txtTitle, QStringLiteral("Changed"));
+    Retype(dialog->dateEntry->txtDate, QStringLiteral("not a date"));
+    Click(dialog->cmdOK);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->dateEntry->fraDateRangeMsg->isVisible());
+    EXPECT_TRUE(dialog->dateEntry->txtDate->hasFocus());
+    EXPECT_TRUE(store.writes.isEmpty());
+}
+
+TEST_F(SetupTest, OkWritesEveryKey) {
+    Open();
+    Retype(dialog->txtTitle, QStringLiteral("Our wedding"));
+    Retype(dialog->dateEntry->txtDate, QStringLiteral("2026-06-20"));
+    Click(dialog->optStyle[1]);
+    Click(dialog->optPosition[1]);
+    Click(dialog->optDirection[3]);
+    dialog->HScrollSpeed->setValue(80);
+    auto previous = ui::SetColorAnswerer([](const QColor&) { return std::optional(QColor(1, 2, 3)); });
+    Click(dialog->cmdBackground);
+    ui::SetColorAnswerer(previous);
+    Click(dialog->cmdOK);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(store.commits, 1);
+    EXPECT_EQ(store.writes.size(), 44);
+    const auto back = saver::LoadSettings(store, {}).settings;
+    EXPECT_EQ(back.Title, QStringLiteral("Our wedding"));
+    EXPECT_EQ(core::ParseDateText(back.Date), QDate(2026, 6, 20));
+    EXPECT_EQ(back.Style, 1);
+    EXPECT_EQ(back.Position, 1);
+    EXPECT_EQ(back.Direction, 3);
+    EXPECT_EQ(back.VertDirection, 3);
+    EXPECT_EQ(back.HorizDirection, 0);
+    EXPECT_EQ(back.Speed, 80);
+    EXPECT_EQ(back.Background, 1 + 2 * 256 + 3 * 65536);
+    EXPECT_EQ(back.TextFontName, loaded.TextFontName);
+}
+
+TEST_F(SetupTest, AStoreThatCannotBeWrittenKeepsTheDialogOpen) {
+    Open();
+    Retype(dialog->txtTitle, QStringLiteral("Our wedding"));
+    store.failCommit = true;
+    QStringList shown;
+    auto previous = ui::SetMessageAnswerer([&](const ui::MessageRequest& r) {
+        shown << r.text;
+        return QMessageBox::Ok;
+    });
+    Click(dialog->cmdOK);
+    ui::SetMessageAnswerer(previous);
+    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.first().startsWith(QStringLiteral("The settings could not be saved.")));
+}
+
+} // namespace
