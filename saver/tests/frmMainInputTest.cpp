@@ -1,0 +1,136 @@
+#include "ShowFixture.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using saver::kRunFullScreen;
+using saver::kRunHosted;
+using saver::kRunPreview;
+
+// A full-screen show with its text and picture in the middle of an 800 x 600 window: a horizontal pass
+// through the centre, the picture below the text.
+const ShowFixture::Keys kCentred = {{QStringLiteral("Position"), QStringLiteral("0")},
+                                    {QStringLiteral("Horizontal"), QStringLiteral("1")},
+                                    {QStringLiteral("Direction"), QStringLiteral("0")},
+                                    {QStringLiteral("Speed"), QStringLiteral("1500")},
+                                    {QStringLiteral("ImageUsed"), QStringLiteral("1")}};
+
+const QPoint kBackground(40, 560);
+
+void MoveMouse(saver::frmMain& form, int times) {
+    for (int i = 0; i < times; ++i)
+        QTest::mouseMove(&form, kBackground + QPoint(7 * (i + 1), 0));
+}
+
+struct InputCase {
+    const char* name;
+    std::function<void(saver::frmMain&)> act;
+    bool endsFullScreen;
+};
+
+const InputCase kInputs[] = {
+    {"eight mouse moves", [](saver::frmMain& f) { MoveMouse(f, 8); }, false},
+    {"nine mouse moves", [](saver::frmMain& f) { MoveMouse(f, 9); }, true},
+    {"click on the background",
+     [](saver::frmMain& f) { QTest::mouseClick(&f, Qt::LeftButton, {}, kBackground); }, true},
+    {"right button down on the background",
+     [](saver::frmMain& f) { QTest::mousePress(&f, Qt::RightButton, {}, kBackground); }, true},
+    {"double click on the background",
+     [](saver::frmMain& f) { QTest::mouseDClick(&f, Qt::LeftButton, {}, kBackground); }, true},
+    {"click on the title line",
+     [](saver::frmMain& f) { QTest::mouseClick(f.lblText, Qt::LeftButton, {}, f.lblText->rect().center()); },
+     false},
+    {"click on the remaining time",
+     [](saver::frmMain& f) { QTest::mouseClick(f.lblTime, Qt::LeftButton, {}, f.lblTime->rect().center()); },
+     false},
+    {"click on the picture",
+     [](saver::frmMain& f) {
+         QTest::mouseClick(f.imgPhoto, Qt::LeftButton, {}, f.imgPhoto->rect().center());
+     },
+     false},
+    {"mouse moves over the text",
+     [](saver::frmMain& f) {
+         for (int i = 0; i < 12; ++i)
+             QTest::mouseMove(f.lblTime, QPoint(2 + i, 2));
+     },
+     false},
+    {"Shift", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Shift); }, false},
+    {"Ctrl", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Control); }, false},
+    {"an arrow key", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Left); }, false},
+    {"F1", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_F1); }, false},
+    {"the letter a", [](saver::frmMain& f) { QTest::keyClick(&f, 'a'); }, true},
+    {"Escape", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Escape); }, true},
+    {"Enter", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Return); }, true},
+};
+
+TEST(frmMainInput, FullScreenEndsOnClickCharacterOrNinthMove) {
+    for (const InputCase& input : kInputs) {
+        ShowFixture show;
+        saver::frmMain& form = show.Start(kRunFullScreen, kCentred);
+        show.BringTextIntoView();
+        ASSERT_TRUE(form.imgPhoto->isVisible());
+        ASSERT_GT(form.lblText->x(), 0) << input.name;
+        input.act(form);
+        EXPECT_EQ(show.Ended(), input.endsFullScreen) << input.name;
+        EXPECT_EQ(form.isVisible(), !input.endsFullScreen) << input.name;
+    }
+}
+
+TEST(frmMainInput, PreviewAndDaemonWindowIgnoreInput) {
+    for (std::int32_t mode : {kRunPreview, kRunHosted}) {
+        for (const InputCase& input : kInputs) {
+            ShowFixture show;
+            saver::frmMain& form =
+                show.Start(mode, kCentred, mode == kRunPreview ? QSize(152, 112) : QSize(800, 600));
+            input.act(form);
+            EXPECT_FALSE(show.Ended()) << input.name << " in mode " << mode;
+        }
+    }
+}
+
+TEST(frmMainInput, MovesAreCountedEverywhereAndNotResetByPasses) {
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunPreview, kCentred, {152, 112});
+    MoveMouse(form, 12);
+    EXPECT_EQ(form.MoveCount(), 12);
+
+    ShowFixture full;
+    saver::frmMain& screen = full.Start(kRunFullScreen, kCentred);
+    MoveMouse(screen, 5);
+    for (int i = 0; i < 200; ++i) // several passes go by
+        screen.tmrScroll_Timer();
+    MoveMouse(screen, 3);
+    EXPECT_FALSE(full.Ended());
+    MoveMouse(screen, 1);
+    EXPECT_TRUE(full.Ended());
+}
+
+TEST(frmMainInput, EndingGivesThePointerBackAndStopsTheTimer) {
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunFullScreen, kCentred);
+    EXPECT_EQ(form.cursor().shape(), Qt::BlankCursor);
+    EXPECT_TRUE(form.tmrScroll->isActive());
+    QTest::keyClick(&form, 'x');
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(form.tmrScroll->isActive());
+    EXPECT_EQ(show.ended->count(), 1);
+    QTest::keyClick(&form, 'y'); // ends once only
+    EXPECT_EQ(show.ended->count(), 1);
+}
+
+TEST(frmMainInput, ClosingThePreviewEndsIt) {
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunPreview, kCentred, {152, 112});
+    EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+    form.close();
+    EXPECT_TRUE(show.Ended());
+    EXPECT_FALSE(form.tmrScroll->isActive());
+}
+
+} // namespace

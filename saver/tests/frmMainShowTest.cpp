@@ -1,0 +1,296 @@
+#include "BasePictures.h"
+#include "ColourValue.h"
+#include "ShowFixture.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using saver::kRunFullScreen;
+using saver::kRunPreview;
+using saver::kRunSettings;
+using Keys = ShowFixture::Keys;
+
+QString S(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QImage Shown(const saver::frmMain& form) {
+    return form.imgPhoto->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(frmMainShow, OneLineAndTwoLineBlocks) {
+    ShowFixture one;
+    saver::frmMain& line = one.Start(kRunFullScreen, {{S("Style"), S("0")}, {S("TextFontSize1"), S("30")}});
+    line.tmrScroll_Timer();
+    EXPECT_EQ(line.lblText->text(), S("Our wedding"));
+    EXPECT_EQ(line.lblTime->text(), S(" 7 months  7 days!"));
+    EXPECT_EQ(line.lblTime->x(), line.lblText->x() + line.lblText->width());
+    EXPECT_EQ(line.lblTime->y(), line.lblText->y());
+    EXPECT_EQ(line.lblText->height(), line.lblTime->height()); // the taller one's height
+    EXPECT_EQ(line.State().BlockWidth, (line.lblText->width() + line.lblTime->width()) * 15);
+
+    ShowFixture two;
+    saver::frmMain& lines = two.Start(kRunFullScreen, {{S("Style"), S("1")}, {S("TextFontSize0"), S("40")}});
+    lines.tmrScroll_Timer();
+    EXPECT_EQ(lines.lblTime->x(), lines.lblText->x());
+    EXPECT_EQ(lines.lblTime->y(), lines.lblText->y() + lines.lblText->height());
+    EXPECT_EQ(lines.lblText->width(), lines.lblTime->width()); // the wider one's width
+    EXPECT_EQ(lines.State().BlockHeight, (lines.lblText->height() + lines.lblTime->height()) * 15);
+}
+
+TEST(frmMainShow, FontSlotsFollowTheTargetState) {
+    const Keys fonts = {{S("TextFontName0"), S("Liberation Serif")},
+                        {S("TextFontSize0"), S("20")},
+                        {S("TextFontSize1"), S("24")},
+                        {S("TextFontColor1"), S("65280")},
+                        {S("TextFontItalic1"), S("True")},
+                        {S("TextFontSize2"), S("36")},
+                        {S("TextFontBold2"), S("False")},
+                        {S("TextFontUnderline2"), S("1")},
+                        {S("Background"), S("8388608")}};
+    ShowFixture ahead;
+    saver::frmMain& a = ahead.Start(kRunFullScreen, fonts, {800, 600}, false);
+    EXPECT_EQ(a.lblText->font().family(), S("Liberation Serif"));
+    EXPECT_EQ(a.lblText->font().pointSize(), 20);
+    EXPECT_EQ(a.lblTime->font().pointSize(), 24);
+    EXPECT_TRUE(a.lblTime->font().italic());
+    EXPECT_EQ(a.lblTime->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(a.lblTime->palette().color(QPalette::Window), QColor(0, 0, 128));
+    EXPECT_EQ(a.palette().color(QPalette::Window), QColor(0, 0, 128));
+
+    ShowFixture passed;
+    passed.store.Put(core::Section::Common, S("Date"), S("2026-11-01"));
+    saver::frmMain& p = passed.Start(kRunFullScreen, fonts, {800, 600}, false);
+    EXPECT_EQ(p.lblText->text(), QString());
+    EXPECT_EQ(p.lblTime->text(), S("Phrase when target date has passed. (Change this!!)   (35 days ago!)"));
+    EXPECT_EQ(p.lblTime->font().pointSize(), 36);
+    EXPECT_FALSE(p.lblTime->font().bold());
+    EXPECT_TRUE(p.lblTime->font().underline());
+
+    ShowFixture preview;
+    saver::frmMain& small = preview.Start(kRunPreview, fonts, {152, 112}, false);
+    EXPECT_EQ(small.lblText->font().pointSize(), 8);
+    EXPECT_EQ(small.lblTime->font().pointSize(), 8);
+    EXPECT_TRUE(small.lblTime->font().italic());
+}
+
+TEST(frmMainShow, VerticalCentrePathCentresTheText) {
+    ShowFixture show;
+    saver::frmMain& form = show.Start(
+        kRunFullScreen,
+        {{S("Position"), S("1")}, {S("Vertical"), S("1")}, {S("Direction"), S("2")}, {S("Style"), S("1")}});
+    EXPECT_TRUE(form.lblTime->alignment() & Qt::AlignHCenter);
+    form.tmrScroll_Timer();
+    EXPECT_EQ(form.lblText->x(), (800 - form.lblText->width()) / 2);
+    EXPECT_EQ(form.lblText->y(), -form.lblText->height() - form.lblTime->height());
+}
+
+TEST(frmMainShow, PreviewPinsBothLinesLeftGoingDown) {
+    ShowFixture show;
+    saver::frmMain& form =
+        show.Start(kRunPreview, {{S("Direction"), S("2")}, {S("Style"), S("0")}}, {152, 112});
+    const std::int32_t startY = form.State().TextY;
+    form.tmrScroll_Timer();
+    form.tmrScroll_Timer();
+    EXPECT_EQ(form.lblText->x(), 0);
+    EXPECT_EQ(form.lblTime->x(), 0);
+    EXPECT_EQ(form.State().TextY, startY + 50); // two half steps of the default speed
+}
+
+// A bitmap header that claims 50000 x 50000 pixels: far more than any picture may take.
+void WriteHugeBitmapHeader(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + 64) << quint32(0) << quint32(54);
+    out << quint32(40) << qint32(50000) << qint32(50000) << quint16(1) << quint16(24) << quint32(0)
+        << quint32(0) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    out.writeRawData(QByteArray(64, '\x7f').constData(), 64);
+}
+
+TEST(frmMainShow, PicturesAndTheirFallbacks) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QImage photo(300, 200, QImage::Format_RGB32);
+    photo.fill(QColor(10, 200, 30));
+    ASSERT_TRUE(photo.save(folder.filePath(S("photo.png"))));
+    {
+        QFile corrupt(folder.filePath(S("corrupt.png")));
+        ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+        corrupt.write(QByteArray("\x89PNG\r\n\x1a\n") + QByteArray(300, 'x'));
+        QFile text(folder.filePath(S("notes.jpg")));
+        ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+        text.write("not a picture at all\n");
+    }
+    WriteHugeBitmapHeader(folder.filePath(S("huge.bmp")));
+
+    const QImage green = photo;
+    const struct {
+        const char* name;
+        std::int32_t mode;
+        const char* used;
+        const char* style;
+        const char* file;
+        const char* size;
+        const char* index;
+        QSize shown;       // empty: no picture
+        int baseNumber;    // the base picture expected at natural size, 0 when not checked
+        bool greenPicture; // the photo's colour
+    } rows[] = {
+        {"no picture wanted", kRunFullScreen, "0", "1", "photo.png", "0", "1", {}, 0, false},
+        {"file, natural size", kRunFullScreen, "1", "1", "photo.png", "0", "1", {300, 200}, 0, true},
+        {"file, doubled", kRunFullScreen, "1", "1", "photo.png", "2", "1", {600, 400}, 0, true},
+        {"file, a third", kRunFullScreen, "1", "1", "photo.png", "-3", "1", {100, 67}, 0, true},
+        {"file, factor from a hand-edited store",
+         kRunFullScreen,
+         "1",
+         "1",
+         "photo.png",
+         "9",
+         "1",
+         {800, 533},
+         0,
+         true},
+        {"missing file: base picture with the factor",
+         kRunFullScreen,
+         "1",
+         "1",
+         "gone.png",
+         "2",
+         "4",
+         {300, 150},
+         0,
+         false},
+        {"missing file, factor 1", kRunFullScreen, "1", "1", "gone.png", "1", "4", {150, 75}, 4, false},
+        {"corrupt file", kRunFullScreen, "1", "1", "corrupt.png", "0", "2", {150, 75}, 2, false},
+        {"not a picture", kRunFullScreen, "1", "1", "notes.jpg", "0", "6", {150, 75}, 6, false},
+        {"too large to decode", kRunFullScreen, "1", "1", "huge.bmp", "0", "7", {150, 75}, 7, false},
+        {"missing file, index out of range",
+         kRunFullScreen,
+         "1",
+         "1",
+         "gone.png",
+         "0",
+         "0",
+         {150, 75},
+         1,
+         false},
+        {"base picture", kRunFullScreen, "1", "0", "photo.png", "2", "9", {150, 75}, 9, false},
+        {"base picture out of range", kRunFullScreen, "1", "0", "", "0", "42", {150, 75}, 1, false},
+        {"unknown picture style", kRunFullScreen, "1", "3", "photo.png", "0", "1", {}, 0, false},
+        {"preview: always the built-in picture",
+         kRunPreview,
+         "1",
+         "1",
+         "photo.png",
+         "2",
+         "3",
+         {100, 50},
+         0,
+         false},
+        {"settings mode: the built-in picture", kRunSettings, "1", "0", "", "0", "3", {100, 50}, 0, false},
+    };
+    for (const auto& r : rows) {
+        ShowFixture show;
+        saver::frmMain& form = show.Start(r.mode,
+                                          {{S("ImageUsed"), S(r.used)},
+                                           {S("ImageStyle"), S(r.style)},
+                                           {S("ImagePath"), folder.path()},
+                                           {S("ImageName"), S(r.file)},
+                                           {S("ImageSize"), S(r.size)},
+                                           {S("ImageIndex"), S(r.index)}},
+                                          r.mode == kRunPreview ? QSize(152, 112) : QSize(800, 600));
+        if (r.shown.isEmpty()) {
+            EXPECT_FALSE(form.imgPhoto->isVisible()) << r.name;
+            continue;
+        }
+        EXPECT_TRUE(form.imgPhoto->isVisible() || r.mode == kRunSettings) << r.name;
+        EXPECT_EQ(form.imgPhoto->size(), r.shown) << r.name;
+        EXPECT_EQ(Shown(form).size(), r.shown) << r.name;
+        if (r.baseNumber) {
+            EXPECT_EQ(Shown(form), saver::BasePicture(r.baseNumber)) << r.name;
+        }
+        EXPECT_EQ(Shown(form).pixelColor(r.shown.width() / 2, r.shown.height() / 2) == green.pixelColor(0, 0),
+                  r.greenPicture)
+            << r.name;
+        if (r.mode != kRunFullScreen) {
+            EXPECT_EQ(Shown(form), saver::PreviewPicture()) << r.name;
+        }
+    }
+}
+
+TEST(frmMainShow, PreviewPictureSitsAboveTheTextLine) {
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunPreview, {{S("ImageUsed"), S("1")}}, {152, 112});
+    EXPECT_EQ(form.imgPhoto->pos(), QPoint(26, 112 * 7 / 15 - 50));
+}
+
+// Top placement: position A puts the picture just below the text, B at the bottom of the screen.
+TEST(frmMainShow, PicturePlacesAlternateAndRepeatOnceAtADayChange) {
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunFullScreen, {{S("Position"), S("0")},
+                                                       {S("Horizontal"), S("0")},
+                                                       {S("Direction"), S("0")},
+                                                       {S("Speed"), S("30000")},
+                                                       {S("ImageUsed"), S("1")}});
+    form.tmrScroll->stop();
+    const int a = form.lblText->height();
+    const int b = 600 - 75;
+    auto nextPass = [&form] {
+        const std::int32_t before = form.State().PictureToggle;
+        for (int i = 0; i < 10 && form.State().PictureToggle == before; ++i)
+            form.tmrScroll_Timer();
+    };
+    EXPECT_EQ(form.imgPhoto->y(), a);
+    nextPass();
+    EXPECT_EQ(form.imgPhoto->y(), b);
+    nextPass();
+    EXPECT_EQ(form.imgPhoto->y(), a);
+    const QString before = form.lblTime->text();
+    EXPECT_EQ(before, S(" 7 months  7 days!"));
+
+    show.SetToday(QDate(2026, 12, 7));
+    form.tmrScroll_Timer(); // the pass after midnight reloads
+    EXPECT_EQ(form.lblTime->text(), S(" 7 months  6 days!"));
+    EXPECT_EQ(form.Settings().Today, QDate(2026, 12, 7));
+    EXPECT_EQ(form.imgPhoto->y(), a); // the same place as the pass before the change
+    nextPass();
+    EXPECT_EQ(form.imgPhoto->y(), b);
+    nextPass();
+    EXPECT_EQ(form.imgPhoto->y(), a);
+}
+
+TEST(frmMainShow, AStoredSpeedOfZeroStillMoves) {
+    for (const char* speed : {"0", "-40"}) {
+        ShowFixture show;
+        saver::frmMain& form = show.Start(
+            kRunFullScreen, {{S("Position"), S("0")}, {S("Direction"), S("0")}, {S("Speed"), S(speed)}});
+        const std::int32_t start = form.State().TextX;
+        form.tmrScroll_Timer();
+        EXPECT_EQ(form.State().TextX, start - 1) << speed;
+    }
+}
+
+TEST(frmMainShow, ColoursAsStored) {
+    const struct {
+        std::int32_t value;
+        QColor colour;
+    } rows[] = {{0, QColor(0, 0, 0)},
+                {255, QColor(255, 0, 0)},
+                {65280, QColor(0, 255, 0)},
+                {16711680, QColor(0, 0, 255)},
+                {0x00336699, QColor(0x99, 0x66, 0x33)}};
+    for (const auto& r : rows)
+        EXPECT_EQ(saver::ColourFromValue(r.value), r.colour) << r.value;
+}
+
+} // namespace
