@@ -1,7 +1,10 @@
+#include "AppStartup.h"
 #include "CommandLineText.h"
+#include "Program.h"
 #include "QtSettingsStore.h"
 #include "Version.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -12,6 +15,7 @@ namespace {
 const char* const kUsage = "Usage: Quindle [--print | --version | --help]\n"
                            "\n"
                            "Veltrane desktop window: counts down to the date you care about.\n"
+                           "Without an option it shows the window (one per user).\n"
                            "  --print    print the window's text for today, then exit\n"
                            "  --version  print the version and exit\n"
                            "  --help     print this help and exit\n";
@@ -33,6 +37,20 @@ int main(int argc, char* argv[]) {
         core::QtSettingsStore store;
         return core::Emit(desk::PrintTexts(store));
     }
-    std::fputs(kUsage, stderr);
-    return 2;
+    if (argc > 1) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+
+    ui::PreferX11WhenAvailable();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quindle"));
+    QApplication::setApplicationVersion(QString::fromLatin1(core::kVersionText));
+    // The program ends when its display window is unloaded, not when a hint or dialog closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    core::QtSettingsStore store;
+    desk::Program program(store);
+    if (!program.Main())
+        return 0; // another instance is running: end without a word
+    return app.exec();
 }

@@ -1,0 +1,301 @@
+#include "MovementPath.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+using desk::MovementPath;
+using desk::PathGeometry;
+using desk::PathOptions;
+using desk::StepResult;
+
+// A 1024 x 768 pixel screen at 15 twips per pixel, a window 3000 x 1000 twips with a client area of
+// 200 x 67 pixels.
+const PathGeometry kScreen{3000, 1000, 15360, 11520, 200, 67};
+
+// A path whose every field holds a marker, so fields a set-up must leave alone can be seen untouched.
+MovementPath Marked() {
+    return {QStringLiteral("Marker"), 11, 22, 33, 44, 55, 66};
+}
+
+// Scripted "random" numbers.
+desk::UniformSource Script(std::vector<double> values) {
+    auto next = std::make_shared<std::size_t>(0);
+    return [values, next] { return values.at((*next)++); };
+}
+
+TEST(PathSetup, HorizontalRuns) {
+    const struct {
+        int placement, direction;
+        MovementPath expected;
+    } rows[] = {
+        {0, 0, {QStringLiteral("Forward"), 18360, -200, 0, 44, 3000, 66}},
+        {1, 0, {QStringLiteral("Forward"), 18360, -200, 5260, 44, 3000, 66}},
+        {2, 1, {QStringLiteral("Backward"), -200, 18360, 10520, 44, 3000, 66}},
+        {3, 1, {QStringLiteral("Backward"), -200, 18360, 33, 44, 3000, 66}}, // unknown placement
+        {2, 2, {QStringLiteral("Marker"), 11, 22, 10520, 44, 55, 66}},       // unknown direction
+        {-1, -1, Marked()},
+    };
+    for (const auto& r : rows) {
+        MovementPath path = Marked();
+        desk::HorizontalPathSetup(path, kScreen, r.placement, r.direction);
+        EXPECT_EQ(path, r.expected) << r.placement << " " << r.direction;
+    }
+}
+
+TEST(PathSetup, VerticalRuns) {
+    const struct {
+        int placement, direction;
+        MovementPath expected;
+    } rows[] = {
+        {0, 0, {QStringLiteral("Downward"), -67, 12520, 33, 0, 55, 1000}},
+        {1, 1, {QStringLiteral("Upward"), 12520, -67, 33, 6180, 55, 1000}},
+        {2, 0, {QStringLiteral("Downward"), -67, 12520, 33, 12360, 55, 1000}},
+        {4, 1, {QStringLiteral("Upward"), 12520, -67, 33, 44, 55, 1000}}, // unknown placement
+        {5, 9, Marked()},
+    };
+    for (const auto& r : rows) {
+        MovementPath path = Marked();
+        desk::VerticalPathSetup(path, kScreen, r.placement, r.direction);
+        EXPECT_EQ(path, r.expected) << r.placement << " " << r.direction;
+    }
+}
+
+TEST(PathSetup, CentreValuesEndingInAHalfGoToTheEvenNeighbour) {
+    const struct {
+        double screen, window;
+        int expected;
+    } rows[] = {{9801, 1000, 4400}, {9803, 1000, 4402}, {9802, 1000, 4401}, {1001, 2000, -500}};
+    for (const auto& r : rows) {
+        MovementPath horizontal, vertical;
+        desk::HorizontalPathSetup(horizontal, {0, r.window, 0, r.screen, 0, 0}, 1, 0);
+        desk::VerticalPathSetup(vertical, {r.window, 0, r.screen, 0, 0, 0}, 1, 0);
+        EXPECT_EQ(horizontal.FixedTop, r.expected) << r.screen;
+        EXPECT_EQ(vertical.FixedLeft, r.expected) << r.screen;
+    }
+}
+
+TEST(PathSetup, WideScreensDoNotOverflow) {
+    // An 8K screen is 115200 twips wide: far beyond 16 bits.
+    MovementPath path;
+    desk::HorizontalPathSetup(path, {30000, 1000, 115200, 64800, 2000, 67}, 2, 0);
+    EXPECT_EQ(path.Coordinate, 145200);
+    EXPECT_EQ(path.FixedTop, 63800);
+}
+
+TEST(PathSetup, MovementCoordinatesFollowsThePathKind) {
+    const struct {
+        PathOptions options;
+        std::vector<double> random;
+        QString direction;
+        int fixedTop, fixedLeft;
+    } rows[] = {
+        {{0, 2, 1, 1, 1, 0, 0}, {}, QStringLiteral("Backward"), 10520, 44},
+        {{1, 2, 1, 1, 1, 0, 0}, {}, QStringLiteral("Upward"), 33, 6180},
+        {{2, 0, 0, 0, 0, 0, 0}, {0.0, 0.0, 0.0}, QStringLiteral("Forward"), 0, 44},
+        {{2, 0, 0, 0, 0, 0, 0}, {0.5, 0.34, 0.49}, QStringLiteral("Downward"), 33, 6180},
+        {{2, 0, 0, 0, 0, 0, 0}, {0.49, 0.99, 0.5}, QStringLiteral("Backward"), 10520, 44},
+        {{2, 0, 0, 0, 0, 0, 0}, {0.999, 0.3, 0.999}, QStringLiteral("Upward"), 33, 0},
+        {{3, 0, 0, 0, 0, 0, 0}, {}, QStringLiteral("Marker"), 33, 44},
+    };
+    for (const auto& r : rows) {
+        MovementPath path = Marked();
+        desk::MovementCoordinates(path, kScreen, r.options, Script(r.random));
+        EXPECT_EQ(path.Direction, r.direction) << r.options.Position;
+        EXPECT_EQ(path.FixedTop, r.fixedTop) << r.options.Position;
+        EXPECT_EQ(path.FixedLeft, r.fixedLeft) << r.options.Position;
+    }
+}
+
+TEST(PathSetup, RandomChoicesAreEvenlySpread) {
+    const desk::UniformSource source = desk::ClockSeededSource();
+    std::map<std::pair<QString, int>, int> seen;
+    const int draws = 12000;
+    for (int i = 0; i < draws; ++i) {
+        MovementPath path = Marked();
+        desk::RandomPathSetup(path, kScreen, source);
+        const bool horizontal =
+            path.Direction == QLatin1String("Forward") || path.Direction == QLatin1String("Backward");
+        ++seen[{path.Direction, horizontal ? path.FixedTop : path.FixedLeft}];
+    }
+    ASSERT_EQ(seen.size(), 12u); // 2 kinds x 3 placements x 2 directions
+    for (const auto& [choice, count] : seen)
+        EXPECT_NEAR(count, draws / 12, 200) << choice.first.toStdString() << " " << choice.second;
+}
+
+TEST(Movement, OneTickByDirection) {
+    const struct {
+        QString direction;
+        int coordinate, end;
+        StepResult result;
+        int coordinateAfter, nextLeft, nextTop;
+    } rows[] = {
+        {QStringLiteral("Forward"), 500, -200, StepResult::Moved, 400, -2600, 700},
+        {QStringLiteral("Forward"), -200, -200, StepResult::Moved, -300, -3300, 700}, // equal still steps
+        {QStringLiteral("Forward"), -201, -200, StepResult::RunEnded, -201, 0, 0},
+        {QStringLiteral("Backward"), 18360, 18360, StepResult::Moved, 18460, 15460, 700},
+        {QStringLiteral("Backward"), 18361, 18360, StepResult::RunEnded, 18361, 0, 0},
+        {QStringLiteral("Downward"), -67, 12520, StepResult::Moved, 33, 800, -1967},
+        {QStringLiteral("Downward"), 12521, 12520, StepResult::RunEnded, 12521, 0, 0},
+        {QStringLiteral("Upward"), 12520, -67, StepResult::Moved, 12420, 800, 10420},
+        {QStringLiteral("Upward"), -68, -67, StepResult::RunEnded, -68, 0, 0},
+        {QStringLiteral("forward"), 500, -200, StepResult::NoPath, 500, 0, 0},
+        {QString(), 500, -200, StepResult::NoPath, 500, 0, 0},
+    };
+    for (const auto& r : rows) {
+        MovementPath path{r.direction, r.coordinate, r.end, 700, 800, 3000, 2000};
+        const desk::StepOutcome out = desk::StepMovement(path, 100, PathOptions{});
+        EXPECT_EQ(out.Result, r.result) << r.direction.toStdString() << " " << r.coordinate;
+        EXPECT_EQ(path.Coordinate, r.coordinateAfter) << r.direction.toStdString() << " " << r.coordinate;
+        if (r.result == StepResult::Moved) {
+            EXPECT_EQ(out.NextLeft, r.nextLeft) << r.direction.toStdString();
+            EXPECT_EQ(out.NextTop, r.nextTop) << r.direction.toStdString();
+        }
+    }
+}
+
+TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
+    const struct {
+        QString direction;
+        int horizontal, vertical;
+        int nextLeft, nextTop;
+    } rows[] = {
+        {QStringLiteral("Forward"), 1, 0, 17260, 700 + 120}, {QStringLiteral("Forward"), 0, 1, 17260, 700},
+        {QStringLiteral("Forward"), 2, 1, 17260, 700},       {QStringLiteral("Upward"), 1, 0, 800, 10000},
+        {QStringLiteral("Upward"), 0, 1, 800 - 45, 10000},
+    };
+    for (const auto& r : rows) {
+        MovementPath path{r.direction, 20000, 0, 700, 800, 2640, 9900};
+        PathOptions placement;
+        placement.Horizontal = r.horizontal;
+        placement.Vertical = r.vertical;
+        placement.OffSetHoriz = 120;
+        placement.OffSetVert = -45;
+        const desk::StepOutcome out = desk::StepMovement(path, 100, placement);
+        EXPECT_EQ(out.NextLeft, r.nextLeft) << r.direction.toStdString() << r.horizontal << r.vertical;
+        EXPECT_EQ(out.NextTop, r.nextTop) << r.direction.toStdString() << r.horizontal << r.vertical;
+    }
+}
+
+TEST(Movement, AForwardRunAcrossA1024PixelScreen) {
+    MovementPath path;
+    desk::HorizontalPathSetup(path, kScreen, 0, 0);
+    ASSERT_EQ(path.Coordinate, 18360);
+    const struct {
+        int speed;
+        int moves;
+        int lastCoordinate;
+        int firstLeft;
+    } rows[] = {{100, 186, -240, 15260}, {1, 18561, -201, 15359}, {37, 502, -214, 15323}};
+    for (const auto& r : rows) {
+        MovementPath run = path;
+        int moves = 0, firstLeft = 0;
+        desk::StepOutcome out;
+        while ((out = desk::StepMovement(run, r.speed, PathOptions{})).Result == StepResult::Moved) {
+            if (moves++ == 0)
+                firstLeft = out.NextLeft;
+            ASSERT_LT(moves, 100000);
+        }
+        EXPECT_EQ(out.Result, StepResult::RunEnded);
+        EXPECT_EQ(moves, r.moves) << r.speed;
+        EXPECT_EQ(run.Coordinate, r.lastCoordinate) << r.speed;
+        EXPECT_EQ(firstLeft, r.firstLeft) << r.speed;
+        // Once ended, further ticks keep reporting the end and move nothing.
+        EXPECT_EQ(desk::StepMovement(run, r.speed, PathOptions{}).Result, StepResult::RunEnded);
+        EXPECT_EQ(run.Coordinate, r.lastCoordinate);
+    }
+}
+
+TEST(Pause, EndsAfterTheIntervalInTicks) {
+    const struct {
+        int interval;
+        std::vector<bool> ends; // result of successive ticks
+    } rows[] = {
+        {0, {true, true, true}},
+        {1, {true, true, true}},
+        {2, {false, true, false, true}},
+        {3, {false, false, true, false, false, true}},
+        {-4, {true, true}},
+    };
+    for (const auto& r : rows) {
+        desk::PauseCounter counter;
+        std::vector<bool> ends;
+        for (std::size_t i = 0; i < r.ends.size(); ++i)
+            ends.push_back(counter.Tick(r.interval));
+        EXPECT_EQ(ends, r.ends) << r.interval;
+    }
+}
+
+TEST(Pause, ACountAboveASmallerIntervalStillEnds) {
+    desk::PauseCounter counter;
+    EXPECT_FALSE(counter.Tick(10));
+    EXPECT_FALSE(counter.Tick(10));
+    EXPECT_TRUE(counter.Tick(2)); // 3 ticks counted, interval now 2
+    EXPECT_EQ(counter.Ticks(), 0);
+}
+
+TEST(Pause, TimerPeriod) {
+    const struct { int interval, ms; } rows[] = {{-1, 1}, {0, 1}, {1, 58000}, {360, 58000}};
+    for (const auto& r : rows)
+        EXPECT_EQ(desk::IntervalTimerMs(r.interval), r.ms) << r.interval;
+}
+
+TEST(Pause, DescribeInterval) {
+    const struct {
+        int minutes;
+        QString text;
+    } rows[] = {
+        {0, QStringLiteral("No Delay - Movement will repeat immediately.")},
+        {1, QStringLiteral("Approximately: 1 minute")},
+        {2, QStringLiteral("Approximately: 2 minutes")},
+        {59, QStringLiteral("Approximately: 59 minutes")},
+        {60, QStringLiteral("Approximately: 1 hour ")},
+        {61, QStringLiteral("Approximately: 1 hour 1 minute")},
+        {120, QStringLiteral("Approximately: 2 hours ")},
+        {125, QStringLiteral("Approximately: 2 hours 5 minutes")},
+        {360, QStringLiteral("Approximately: 6 hours ")},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(desk::DescribeInterval(r.minutes), r.text) << r.minutes;
+}
+
+TEST(Offsets, SliderRangesFollowScreenAndWindow) {
+    const struct {
+        double screen, window;
+        int horizontalMin, horizontalMax, verticalMin, verticalMax;
+    } rows[] = {
+        {11520, 1000, 5260, -5260, -5260, 5260},
+        {9801, 1000, 4400, -4400, -4400, 4400},
+        {9803, 1000, 4402, -4402, -4402, 4402},
+        {57600, 3000, 27300, -27300, -27300, 27300}, // a 4K screen
+    };
+    for (const auto& r : rows) {
+        const desk::OffsetRange h = desk::HorizontalOffsetRange(r.screen, r.window);
+        const desk::OffsetRange v = desk::VerticalOffsetRange(r.screen, r.window);
+        EXPECT_EQ(h.Minimum, r.horizontalMin) << r.screen;
+        EXPECT_EQ(h.Maximum, r.horizontalMax) << r.screen;
+        EXPECT_EQ(v.Minimum, r.verticalMin) << r.screen;
+        EXPECT_EQ(v.Maximum, r.verticalMax) << r.screen;
+    }
+}
+
+TEST(Offsets, EitherEndOfTheHorizontalSliderPutsACentredRunOnAScreenEdge) {
+    // 11520 twips high, window 1000: Lower end 5260 puts the run's bottom on the screen's bottom edge.
+    const desk::OffsetRange range = desk::HorizontalOffsetRange(11520, 1000);
+    const struct { int offset, top; } rows[] = {{range.Minimum, 10520}, {range.Maximum, 0}};
+    for (const auto& r : rows) {
+        MovementPath path;
+        desk::HorizontalPathSetup(path, kScreen, 1, 0);
+        PathOptions placement;
+        placement.Horizontal = 1;
+        placement.OffSetHoriz = r.offset;
+        EXPECT_EQ(desk::StepMovement(path, 100, placement).NextTop, r.top) << r.offset;
+    }
+}
+
+} // namespace

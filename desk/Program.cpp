@@ -1,0 +1,140 @@
+#include "Program.h"
+
+#include "AppIcon.h"
+#include "Clock.h"
+#include "ScreenUnits.h"
+#include "SingleInstance.h"
+#include "frmMain.h"
+#include "frmToolTip.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+namespace desk {
+
+Program::Program(core::SettingsStore& store) : store_(store) {}
+
+Program::~Program() {
+    if (hint_)
+        delete hint_.data();
+}
+
+frmToolTip* Program::Hint() const {
+    return hint_.data();
+}
+
+bool Program::Main() {
+    static ui::SingleInstance instance(QStringLiteral("Quindle"));
+    if (!instance.TryAcquire())
+        return false;
+    Start();
+    return true;
+}
+
+void Program::Start() {
+    HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Veltrane.chm");
+    Loaded = LoadSettings(store_);
+    LoadMainWindow();
+    if (Loaded.TrayNotification == 1)
+        AddTrayIcon();
+}
+
+void Program::LoadMainWindow() {
+    main_ = std::make_unique<frmMain>(*this);
+    main_->Form_Load();
+}
+
+void Program::AddTrayIcon() {
+    tray_ = std::make_unique<QSystemTrayIcon>(AppIcon());
+    tray_->setToolTip(QStringLiteral("Quindle Settings"));
+    connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
+            OpenSettingsDialog();
+    });
+    tray_->show();
+}
+
+PathOptions Program::PendingPlacement() const {
+    if (placementSource_)
+        return placementSource_();
+    return {Loaded.Position,      Loaded.Horizontal,  Loaded.Vertical,  Loaded.HorizDirection,
+            Loaded.VertDirection, Loaded.OffSetHoriz, Loaded.OffSetVert};
+}
+
+void Program::SetPendingPlacementSource(std::function<PathOptions()> source) {
+    placementSource_ = std::move(source);
+}
+
+void Program::MovementCoordinates() {
+    if (!main_)
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+    const double tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+    const PathGeometry geometry{double(main_->Width()),   double(main_->Height()), screenSize.width() * tx,
+                                screenSize.height() * ty, main_->width(),          main_->height()};
+    static const UniformSource random = ClockSeededSource();
+    desk::MovementCoordinates(Path, geometry, PendingPlacement(), random);
+}
+
+void Program::OpenSettingsDialog() {
+    // The settings dialog arrives with a later change; every request to open it comes through here.
+    ++settingsRequests_;
+}
+
+void Program::ShowHint(QPoint topLeft) {
+    if (!hint_)
+        hint_ = new frmToolTip;
+    hint_->move(topLeft);
+    hint_->show();
+}
+
+void Program::HideHint() {
+    if (hint_)
+        hint_->hide();
+}
+
+void Program::ReloadDisplay() {
+    Reloading = true;
+    if (main_) {
+        main_->Form_Unload();
+        frmMain* old = main_.release();
+        old->hide();
+        old->deleteLater(); // the old window may be the one whose event asked for this
+    }
+    Reloading = false;
+    LoadMainWindow();
+}
+
+void Program::NewDay() {
+    QTimer::singleShot(0, this, [this] {
+        if (ended_)
+            return;
+        Loaded.Today = core::Today();
+        ReloadDisplay();
+    });
+}
+
+void Program::EndProgram() {
+    if (ended_)
+        return;
+    ended_ = true;
+    if (tray_) {
+        tray_->hide();
+        tray_.reset();
+    }
+    if (hint_)
+        hint_->close();
+    if (main_) {
+        main_->tmrMovement.stop();
+        main_->tmrInterval.stop();
+        main_->hide();
+        main_.release()->deleteLater();
+    }
+    QCoreApplication::quit();
+}
+
+} // namespace desk

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "MovementPath.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+namespace desk {
+
+class Program;
+
+// The borderless window that shows the remaining-time text, sized exactly to it; optionally top-most,
+// see-through and moving along a path with pauses between runs.
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmMain(Program& program);
+    ~frmMain() override;
+
+    // Places, sizes, prints and shows the window and starts its timers.
+    void Form_Load();
+    // Unloading: nothing more while the window is being rebuilt, else the program ends.
+    void Form_Unload();
+
+    // Position and size in twips.
+    std::int32_t Left() const;
+    std::int32_t Top() const;
+    std::int32_t Width() const;
+    std::int32_t Height() const;
+
+    const QImage& BackBuffer() const { return backBuffer_; }
+    const PauseCounter& IntervalTicks() const { return intervalTicks_; }
+
+    QLabel* lblText;
+    QTimer tmrMovement;
+    QTimer tmrInterval;
+
+public Q_SLOTS:
+    void tmrMovement_Timer();
+    void tmrInterval_Timer();
+    // Rebuilds the window once the calendar has moved on, whatever the movement state.
+    void dayWatch_Timer();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void Form_MouseDown(Qt::MouseButton button, QPointF global);
+    void Form_MouseUp();
+    void Form_MouseMove(QPointF local, QPointF global);
+    void Form_DblClick();
+    void SavePosition();
+    void PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back);
+    void MoveToTwips(std::int32_t left, std::int32_t top);
+
+    Program& program_;
+    QImage backBuffer_;
+    PauseCounter intervalTicks_;
+    QTimer dayWatch_;
+    QTimer moveSettled_; // ends a drag the window manager carried out
+    bool dragging_ = false;
+    bool systemMoving_ = false;
+    QPoint dragOffset_;
+};
+
+} // namespace desk

@@ -1,0 +1,355 @@
+#include "Clock.h"
+#include "DeskSettings.h"
+#include "MemoryStore.h"
+#include "Program.h"
+#include "Rounding.h"
+#include "frmMain.h"
+#include "frmToolTip.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QSystemTrayIcon>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using core::Section;
+
+// A program over a store in memory, on a fixed day: 10 May 2024, target 13 July 2025.
+class DisplayWindow : public ::testing::Test {
+protected:
+    DisplayWindow() : today_([this] { return today; }) {
+        Put("Date", "2025-07-13", Section::Common);
+        Put("TrayNotification", "0");
+    }
+    ~DisplayWindow() override {
+        program.reset();
+        Settle();
+    }
+    void Put(const char* key, const QString& value, Section section = Section::Desktop) {
+        store.Put(section, QString::fromLatin1(key), value);
+    }
+    desk::Program& Start() {
+        program = std::make_unique<desk::Program>(store);
+        program->Start();
+        return *program;
+    }
+    desk::frmMain& Window() { return *program->MainWindow(); }
+    static void Settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QString Stored(const char* key) const {
+        return store.values.value(MemoryStore::Address(Section::Desktop, QString::fromLatin1(key)));
+    }
+    // Columns and rows of the back-buffer that hold anything but the background.
+    static QRect InkBounds(const QImage& image, QRgb back) {
+        QRect bounds;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) != (back & 0xFFFFFF))
+                    bounds |= QRect(x, y, 1, 1);
+        return bounds;
+    }
+
+    QDate today{2024, 5, 10};
+    MemoryStore store;
+    std::unique_ptr<desk::Program> program;
+
+private:
+    core::ScopedToday today_;
+};
+
+TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
+    const struct {
+        const char* left;
+        const char* top;
+        const char* movement;
+        QPoint expected;
+    } rows[] = {
+        {"1500", "3000", "0", {100, 200}},
+        {nullptr, nullptr, "0", {0, 0}},
+        {"-150", "-300", "0", {0, 0}}, // pulled back onto the screen while still
+        {"-150", "45", "0", {0, 3}},
+        {"40000", "20000", "0", {2667, 1333}}, // beyond the edges: kept as saved
+        {"1234.5", "bad", "0", {82, 0}},
+    };
+    for (const auto& r : rows) {
+        store.values.clear();
+        Put("Date", "2025-07-13", Section::Common);
+        Put("TrayNotification", "0");
+        Put("Movement", r.movement);
+        if (r.left)
+            Put("PositionLeft", r.left);
+        if (r.top)
+            Put("PositionTop", r.top);
+        Start();
+        EXPECT_EQ(Window().pos(), r.expected) << (r.left ? r.left : "none");
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, SizedExactlyToItsText) {
+    const struct {
+        const char* style;
+        const char* size;
+        const char* transparent;
+    } rows[] = {{"0", "16", "0"}, {"1", "16", "0"}, {"0", "30", "1"}, {"1", "10", "1"}};
+    QSize oneLine16;
+    for (const auto& r : rows) {
+        Put("Style", r.style);
+        Put("TextFontSize", r.size);
+        Put("Transparent", r.transparent);
+        Put("BackgroundColor", "16777215"); // white
+        Start();
+        const QImage& image = Window().BackBuffer();
+        ASSERT_EQ(image.size(), Window().size());
+        const QRgb back = image.pixel(image.width() - 1, 0);
+        const QRect ink = InkBounds(image, back);
+        // The text starts at the left edge and the window ends where the text ends.
+        EXPECT_LE(ink.left(), 3) << r.style << " " << r.size;
+        // (the last glyph's side bearing leaves a few pixels, more for larger letters)
+        EXPECT_GE(ink.right(), Window().width() - 2 - Window().height() / 6) << r.style << " " << r.size;
+        EXPECT_GE(ink.bottom(), Window().height() * 2 / 3) << r.style << " " << r.size;
+        EXPECT_EQ(Window().Width(), Window().width() * 15);
+        if (QByteArray(r.style) == "0" && QByteArray(r.size) == "16")
+            oneLine16 = Window().size();
+        if (QByteArray(r.style) == "1" && QByteArray(r.size) == "16") {
+            EXPECT_LT(Window().width(), oneLine16.width()); // the phrase moved to a second line
+            EXPECT_GT(Window().height(), oneLine16.height() * 3 / 2);
+        }
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, SeeThroughWindowsKeepOnlyTheirLettersWithoutAHalo) {
+    const struct {
+        const char* transparent;
+        bool masked;
+    } rows[] = {{"1", true}, {"0", false}};
+    for (const auto& r : rows) {
+        Put("Transparent", r.transparent);
+        Put("BackgroundColor", "65280"); // green
+        Put("TextFontColor", "255");     // red
+        Start();
+        const QImage& image = Window().BackBuffer();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y) & 0xFFFFFF);
+        EXPECT_TRUE(colours.contains(0xFF0000)) << r.transparent;
+        const QRgb back = image.pixel(0, 0) & 0xFFFFFF;
+        if (r.masked) {
+            EXPECT_NE(back, 0x00FF00u); // the background colour setting gives way to see-through
+            EXPECT_EQ(colours.size(), 2) << "only letters and background, no blended edge";
+            const QRegion mask = Window().mask();
+            for (int y = 1; y < image.height(); ++y)
+                for (int x = 1; x < image.width(); ++x)
+                    ASSERT_EQ(mask.contains(QPoint(x, y)), (image.pixel(x, y) & 0xFFFFFF) != back)
+                        << x << "," << y;
+        } else {
+            EXPECT_EQ(back, 0x00FF00u);
+            EXPECT_GT(colours.size(), 2) << "opaque text keeps its smooth edges";
+            EXPECT_TRUE(Window().mask().isEmpty());
+        }
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, LeftDragMovesTheWindowAndSavesItsPlace) {
+    Put("PositionLeft", "1500");
+    Put("PositionTop", "1500");
+    Start();
+    desk::frmMain& w = Window();
+    QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(20, 5));
+    QTest::mouseMove(&w, QPoint(70, 25));
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(70, 25));
+    EXPECT_EQ(w.pos(), QPoint(150, 120));
+    EXPECT_EQ(Stored("PositionLeft"), QStringLiteral("2250"));
+    EXPECT_EQ(Stored("PositionTop"), QStringLiteral("1800"));
+    EXPECT_EQ(program->SettingsRequests(), 0);
+}
+
+TEST_F(DisplayWindow, RightClickAsksForTheSettingsAndNeverMoves) {
+    Put("PositionLeft", "1500");
+    Put("PositionTop", "1500");
+    Start();
+    QTest::mouseClick(&Window(), Qt::RightButton, {}, QPoint(20, 5));
+    EXPECT_EQ(program->SettingsRequests(), 1);
+    EXPECT_EQ(Window().pos(), QPoint(100, 100));
+    EXPECT_TRUE(Stored("PositionLeft") == QStringLiteral("1500")); // nothing written
+    EXPECT_FALSE(program->Ended());
+}
+
+TEST_F(DisplayWindow, DoubleClickEndsTheProgramAndRemovesTheIcon) {
+    Put("TrayNotification", "1");
+    Start();
+    ASSERT_NE(program->TrayIcon(), nullptr);
+    QTest::mouseDClick(&Window(), Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_TRUE(program->Ended());
+    EXPECT_EQ(program->TrayIcon(), nullptr);
+    EXPECT_EQ(program->MainWindow(), nullptr);
+}
+
+TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnly) {
+    const struct {
+        QSystemTrayIcon::ActivationReason reason;
+        int requests;
+    } rows[] = {{QSystemTrayIcon::Trigger, 1},
+                {QSystemTrayIcon::Context, 1},
+                {QSystemTrayIcon::DoubleClick, 0},
+                {QSystemTrayIcon::MiddleClick, 0}};
+    Put("TrayNotification", "1");
+    for (const auto& r : rows) {
+        Start();
+        ASSERT_NE(program->TrayIcon(), nullptr);
+        EXPECT_EQ(program->TrayIcon()->toolTip(), QStringLiteral("Quindle Settings"));
+        Q_EMIT program->TrayIcon()->activated(r.reason);
+        EXPECT_EQ(program->SettingsRequests(), r.requests) << int(r.reason);
+        program.reset();
+        Settle();
+    }
+    Put("TrayNotification", "0");
+    Start();
+    EXPECT_EQ(program->TrayIcon(), nullptr);
+}
+
+TEST_F(DisplayWindow, HintShowsBelowTheWindowOnlyInItsInnerArea) {
+    Put("PositionLeft", "1500");
+    Put("PositionTop", "3000");
+    const struct {
+        const char* toolTips;
+        int x, y; // pointer, from the window's right/bottom edges when negative
+        bool shown;
+    } rows[] = {
+        {"1", 30, 10, true},   {"1", -30, -10, true}, {"1", 29, 10, false}, {"1", 30, 9, false},
+        {"1", -29, 12, false}, {"1", 40, -9, false},  {"0", 40, 12, false},
+    };
+    for (const auto& r : rows) {
+        Put("ToolTips", r.toolTips);
+        Start();
+        desk::frmMain& w = Window();
+        const QPoint at(r.x < 0 ? w.width() + r.x : r.x, r.y < 0 ? w.height() + r.y : r.y);
+        QTest::mouseMove(&w, at);
+        const bool shown = program->Hint() && program->Hint()->isVisible();
+        EXPECT_EQ(shown, r.shown) << r.toolTips << " " << at.x() << "," << at.y();
+        if (shown) {
+            EXPECT_EQ(program->Hint()->pos(), QPoint(100, 200 + w.height()));
+            // Any button press hides it again.
+            QTest::mousePress(&w, Qt::RightButton, {}, at);
+            EXPECT_FALSE(program->Hint()->isVisible());
+            QTest::mouseRelease(&w, Qt::RightButton, {}, at);
+        }
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, HintGoesAwayWhenThePointerReachesIt) {
+    Start();
+    QTest::mouseMove(&Window(), QPoint(40, 12));
+    ASSERT_TRUE(program->Hint() && program->Hint()->isVisible());
+    QTest::mouseMove(program->Hint(), QPoint(5, 5));
+    Settle();
+    EXPECT_EQ(program->Hint(), nullptr);
+    QTest::mouseMove(&Window(), QPoint(41, 12)); // and comes back, loaded again
+    ASSERT_NE(program->Hint(), nullptr);
+    EXPECT_TRUE(program->Hint()->isVisible());
+}
+
+TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
+    const struct {
+        const char* interval;
+        int timerMs;
+        int pauseTicks;
+    } rows[] = {{"0", 1, 1}, {"1", 58000, 1}, {"2", 58000, 2}};
+    for (const auto& r : rows) {
+        Put("Movement", "1");
+        Put("Speed", "100");
+        Put("Interval", r.interval);
+        Start();
+        desk::frmMain& w = Window();
+        // The run is ready without the settings dialog.
+        ASSERT_EQ(program->Path.Direction, QStringLiteral("Forward"));
+        EXPECT_TRUE(w.tmrMovement.isActive());
+        EXPECT_EQ(w.tmrInterval.interval(), r.timerMs);
+        const int start = program->Path.Coordinate;
+        w.tmrMovement_Timer();
+        EXPECT_EQ(w.x(), core::TwipsToPixels(start - 100 - w.Width(), 15)) << r.interval;
+        EXPECT_EQ(w.y(), 0);
+        int ticks = 1;
+        while (w.tmrMovement.isActive() && ticks < 100000) {
+            w.tmrMovement_Timer();
+            ++ticks;
+        }
+        EXPECT_FALSE(w.tmrMovement.isActive());
+        EXPECT_TRUE(w.tmrInterval.isActive());
+        EXPECT_LT(program->Path.Coordinate, program->Path.EndCoordinate);
+        for (int i = 1; i < r.pauseTicks; ++i) {
+            w.tmrInterval_Timer();
+            EXPECT_TRUE(w.tmrInterval.isActive()) << r.interval;
+        }
+        w.tmrInterval_Timer();
+        EXPECT_FALSE(w.tmrInterval.isActive()) << r.interval;
+        EXPECT_TRUE(w.tmrMovement.isActive()) << r.interval;
+        EXPECT_EQ(program->Path.Coordinate, start); // a fresh run
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, ANewDayRebuildsTheWindowInEveryState) {
+    const struct {
+        const char* movement;
+        bool paused;
+    } rows[] = {{"0", false}, {"1", false}, {"1", true}};
+    for (const auto& r : rows) {
+        today = QDate(2025, 7, 11);
+        Put("Movement", r.movement);
+        Put("Interval", "5");
+        Start();
+        EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 2 days!")));
+        if (r.paused) {
+            Window().tmrMovement.stop();
+            Window().tmrInterval.start();
+        }
+        const desk::frmMain* before = &Window();
+        Window().dayWatch_Timer(); // same day: nothing happens
+        Settle();
+        EXPECT_EQ(&Window(), before);
+        today = QDate(2025, 7, 12);
+        Window().dayWatch_Timer();
+        Settle();
+        EXPECT_NE(&Window(), before) << r.movement;
+        EXPECT_EQ(program->Loaded.Today, today);
+        EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 1 day!")))
+            << program->Texts.DisplayText.toStdString();
+        EXPECT_FALSE(program->Ended());
+        EXPECT_EQ(Window().tmrMovement.isActive(), QByteArray(r.movement) == "1");
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {
+    Put("Movement", "1");
+    Put("Interval", "3");
+    Start();
+    Window().tmrMovement.stop();
+    Window().tmrInterval.start();
+    Window().tmrInterval_Timer();
+    EXPECT_EQ(Window().IntervalTicks().Ticks(), 1);
+    program->ReloadDisplay();
+    Settle();
+    EXPECT_EQ(Window().IntervalTicks().Ticks(), 0);
+    EXPECT_FALSE(program->Ended()); // a reload is not the end
+}
+
+} // namespace
