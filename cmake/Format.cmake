@@ -3,7 +3,7 @@
 find_program(CLANG_FORMAT NAMES clang-format clang-format-14)
 if(CLANG_FORMAT)
     set(VELTRANE_FORMAT_SOURCES)
-    foreach(dir core saver desk about widgets platform bench tests)
+    foreach(dir core saver desk about widgets platform bench tests fuzz)
         file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/${dir}/*.h)
         list(APPEND VELTRANE_FORMAT_SOURCES ${found})
     endforeach()
