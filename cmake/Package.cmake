@@ -1,0 +1,23 @@
+# `cpack` in the build folder makes veltrane_<version>_<arch>.deb for Debian 12.
+include(GNUInstallDirs)
+install(TARGETS Pellmora Quindle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(CPACK_PACKAGE_NAME veltrane)
+set(CPACK_PACKAGE_VENDOR "Tarnwick")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Countdown to a date that matters: a screensaver and a desktop window")
+set(CPACK_PACKAGE_DESCRIPTION "Veltrane counts down to a date you care about and shows the years, months and days
+ still to go. Pellmora is a screensaver that glides the text across the screen; Quindle is a small
+ borderless desktop window with the same text, a tray icon and a settings dialog.")
+set(CPACK_PACKAGE_CONTACT "Tarnwick <${VELTRANE_VENDOR_EMAIL}>")
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads these at run time, so no library dependency names them: the X11 platform plugin, and the
+# fonts the default settings ask for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
