@@ -21,9 +21,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStorageInfo>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -118,6 +120,16 @@ void frmBrowse::ConnectHandlers() {
             flbFiles_Click();
     });
     connect(flbFiles, &QAbstractItemView::doubleClicked, this, [this] { flbFiles_DblClick(); });
+    // The folder list reads folders in the background: keep the current folder in sight as they come,
+    // until the user turns to the list. New folders arrive unsorted and are sorted a moment later.
+    const auto follow = [this] {
+        if (followFolder_)
+            QTimer::singleShot(0, this, [this] { KeepFolderInSight(); });
+    };
+    connect(folderModel_, &QFileSystemModel::rowsInserted, this, follow);
+    connect(folderModel_, &QFileSystemModel::layoutChanged, this, follow);
+    dirImages->viewport()->installEventFilter(this);
+    dirImages->verticalScrollBar()->installEventFilter(this);
     connect(fileModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
         if (!fileToSelect_.isEmpty() && FolderText(path) == fileFolder_)
             SelectListedFile(fileToSelect_);
@@ -137,11 +149,37 @@ void frmBrowse::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+void frmBrowse::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Views scroll only once they have their size.
+    QTimer::singleShot(0, this, [this] {
+        KeepFolderInSight();
+        flbFiles->scrollTo(flbFiles->currentIndex());
+    });
+}
+
+void frmBrowse::KeepFolderInSight() {
+    // Centres the folder by hand, after laying out the rows that have arrived so far: the view's own
+    // scrollTo works on the rows it has laid out, which lag behind while the folders are read.
+    if (!followFolder_ || !dirImages->currentIndex().isValid())
+        return;
+    dirImages->doItemsLayout();
+    const QRect row = dirImages->visualRect(dirImages->currentIndex());
+    if (!row.isValid())
+        return;
+    QScrollBar* bar = dirImages->verticalScrollBar();
+    bar->setValue(bar->value() + row.center().y() - dirImages->viewport()->height() / 2);
+}
+
 bool frmBrowse::eventFilter(QObject* watched, QEvent* event) {
     if (watched == flbFiles->viewport() && event->type() == QEvent::MouseButtonPress)
         fileChangedByPress_ = false;
+    if ((watched == dirImages->viewport() || watched == dirImages->verticalScrollBar()) &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel))
+        followFolder_ = false;
     // Enter in the folder list opens the folder and stops there, instead of also pressing OK.
     if (watched == dirImages && event->type() == QEvent::KeyPress) {
+        followFolder_ = false;
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && dirImages->currentIndex().isValid()) {
             OpenFolder(dirImages->currentIndex());

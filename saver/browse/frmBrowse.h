@@ -90,6 +90,7 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -107,6 +108,7 @@ private:
     void flbFiles_DblClick();
     void dirImages_Change();
     void OpenFolder(const QModelIndex& index);
+    void KeepFolderInSight();
     void drvImages_Change();
     void cmdSize_Click(int index);
 
@@ -135,6 +137,7 @@ private:
     bool Loading = false;
     bool selectingFile_ = false;      // the file list's selection is being set by the dialog itself
     bool fileChangedByPress_ = false; // the last mouse press on the file list selected another file
+    bool followFolder_ = true;        // the folder list scrolls to its folder until the user scrolls it
     std::int32_t picturePixelWidth_ = 0;
     std::int32_t picturePixelHeight_ = 0;
 

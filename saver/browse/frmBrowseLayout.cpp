@@ -56,6 +56,7 @@ void frmBrowse::BuildControls() {
 
     pages = new QStackedWidget(this);
     pages->setFrameShape(QFrame::StyledPanel);
+    pages->setAutoFillBackground(true); // hides cmdTakeFocus, which lies behind it
     for (std::size_t i = 0; i < fraImages.size(); ++i) {
         fraImages[i] = new QFrame(pages);
         fraImages[i]->setObjectName(QStringLiteral("fraImages%1").arg(i));
@@ -67,7 +68,7 @@ void frmBrowse::BuildControls() {
     auto* grid = new QGridLayout(fraImages[0]);
     grid->setContentsMargins(18, 18, 18, 18);
     grid->setHorizontalSpacing(24);
-    grid->setVerticalSpacing(14);
+    grid->setVerticalSpacing(22);
     for (int n = 0; n < 9; ++n) {
         imgPhotos[n] = new ClickLabel(fraImages[0]);
         imgPhotos[n]->setObjectName(QStringLiteral("imgPhotos%1").arg(n + 1));
@@ -83,9 +84,11 @@ void frmBrowse::BuildControls() {
         cell->setSpacing(3);
         cell->addWidget(imgPhotos[n], 0, Qt::AlignHCenter);
         cell->addWidget(lblPhotos[n], 0, Qt::AlignHCenter);
-        grid->addLayout(cell, n / 3, n % 3);
+        grid->addLayout(cell, 1 + n / 3, n % 3);
     }
-    grid->setRowStretch(3, 1);
+    // The file page is the taller one: the thumbnails sit in the middle of the same height.
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(4, 1);
 
     // File page: drives, folders and files on the left, the preview and the size on the right.
     QWidget* filePage = fraImages[1];
@@ -105,6 +108,7 @@ void frmBrowse::BuildControls() {
     for (int column = 1; column < folderModel_->columnCount(); ++column)
         dirImages->hideColumn(column);
     dirImages->setHeaderHidden(true);
+    dirImages->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     dirImages->setExpandsOnDoubleClick(false); // a double click changes the folder instead
     dirImages->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
