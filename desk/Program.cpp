@@ -3,7 +3,6 @@
 #include "AppIcon.h"
 #include "Clock.h"
 #include "ScreenUnits.h"
-#include "SingleInstance.h"
 #include "frmMain.h"
 #include "frmToolTip.h"
 
@@ -26,15 +25,7 @@ frmToolTip* Program::Hint() const {
     return hint_.data();
 }
 
-bool Program::Main() {
-    static ui::SingleInstance instance(QStringLiteral("Quindle"));
-    if (!instance.TryAcquire())
-        return false;
-    Start();
-    return true;
-}
-
-void Program::Start() {
+void Program::Main() {
     HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Veltrane.chm");
     Loaded = LoadSettings(store_);
     LoadMainWindow();

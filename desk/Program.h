@@ -27,10 +27,9 @@ public:
     explicit Program(core::SettingsStore& store);
     ~Program() override;
 
-    // Start-up: false (and nothing loaded) when another instance of the program is running.
-    bool Main();
-    // Start-up without the instance check.
-    void Start();
+    // Start-up, once this process is known to be the only instance: binds the help file, loads the
+    // settings, shows the display window and, when wanted, the notification icon.
+    void Main();
 
     core::SettingsStore& Store() { return store_; }
     frmMain* MainWindow() const { return main_.get(); }

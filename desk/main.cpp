@@ -2,6 +2,7 @@
 #include "CommandLineText.h"
 #include "Program.h"
 #include "QtSettingsStore.h"
+#include "SingleInstance.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -42,6 +43,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    // A second instance ends at once, before it even connects to the display.
+    ui::SingleInstance instance(QStringLiteral("Quindle"));
+    if (!instance.TryAcquire())
+        return 0;
+
     ui::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quindle"));
@@ -50,7 +56,6 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     core::QtSettingsStore store;
     desk::Program program(store);
-    if (!program.Main())
-        return 0; // another instance is running: end without a word
+    program.Main();
     return app.exec();
 }

@@ -35,7 +35,7 @@ protected:
     }
     desk::Program& Start() {
         program = std::make_unique<desk::Program>(store);
-        program->Start();
+        program->Main();
         return *program;
     }
     desk::frmMain& Window() { return *program->MainWindow(); }

@@ -37,7 +37,10 @@ start_xvfb() {
         E2E_PIDS+=($!)
         export DISPLAY=:$n
         for _ in $(seq 1 50); do
-            xdpyinfo >/dev/null 2>&1 && { unset QT_QPA_PLATFORM WAYLAND_DISPLAY; return 0; }
+            # Another test may have taken the number in the meantime: then this server has ended.
+            kill -0 "${E2E_PIDS[-1]}" 2>/dev/null || break
+            xdpyinfo >/dev/null 2>&1 && sleep 0.2 && kill -0 "${E2E_PIDS[-1]}" 2>/dev/null &&
+                { unset QT_QPA_PLATFORM WAYLAND_DISPLAY; return 0; }
             sleep 0.1
         done
         kill "${E2E_PIDS[-1]}" 2>/dev/null

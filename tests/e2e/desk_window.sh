@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The desktop window as a real program under Xvfb, driven with xdotool: where it opens and how large,
+# a second start, dragging, the hint, see-through clicks, the tray icon and double-click to end.
+# Screenshots go to $DESK_SHOTS when it names a folder.
+set -uo pipefail
+bin=$1
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
+shots=${DESK_SHOTS:-}
+QUINDLE_PID=
+
+target=$(date -d '+430 days' +%Y-%m-%d)
+settings() { # lines of the Desktop section
+    printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\n' "$target" > "$store"
+    printf '%s\n' "$@" >> "$store"
+}
+start_quindle() {
+    "$bin/Quindle" & QUINDLE_PID=$!
+    E2E_PIDS+=($QUINDLE_PID)
+}
+stop_quindle() {
+    kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null
+}
+# The display window: the visible window named Quindle that is larger than a tray icon.
+main_window() {
+    local id
+    for _ in $(seq 1 100); do
+        for id in $(xdotool search --onlyvisible --name '^Quindle$' 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            [ "$HEIGHT" -gt 22 ] || [ "$WIDTH" -gt 22 ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+geometry() { # X Y WIDTH HEIGHT of window $1 into WX WY WW WH
+    eval "$(xdotool getwindowgeometry --shell "$1")"; WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+}
+stored() { sed -n "s/^$1=//p" "$store"; }
+shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
+# The first pixel of colour $2 (as #RRGGBB) inside the screen area $1 (WxH+X+Y), as "x y" on screen.
+find_pixel() {
+    local area=$1 colour=$2 ox oy
+    ox=$(echo "$area" | cut -d+ -f2); oy=$(echo "$area" | cut -d+ -f3)
+    import -window root -crop "$area" +repage -depth 8 txt:- 2>/dev/null |
+        awk -v c="$colour" -v ox="$ox" -v oy="$oy" 'index($0, c) { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }'
+}
+
+# --- Placed at the saved position, sized to its text -------------------------------------------------
+settings PositionLeft=1500 PositionTop=3000 Transparent=0 BackgroundColor=16777215 TextFontColor=0
+start_quindle
+id=$(main_window); check_true "window shown" [ -n "$id" ]
+geometry "$id"
+check "placed at the saved position" "100 200" "$WX $WY"
+ink=$(import -window root -crop "${WW}x${WH}+${WX}+${WY}" +repage png:- 2>/dev/null |
+    convert - -trim -format '%w %X' info:-)
+ink_w=${ink% *}; ink_x=${ink#* +}
+check_true "text starts at the left edge ($ink)" [ "${ink_x:-99}" -le 2 ]
+check_true "window ends where the text ends (${ink_w} of ${WW})" [ $((WW - ink_x - ink_w)) -le 4 ]
+check_true "one line of text" [ "$WH" -lt 40 ]
+shot opaque-one-line
+
+# --- A second start ends at once and leaves the first running ----------------------------------------
+started=$(date +%s%N)
+timeout 10 "$bin/Quindle"; rc=$?
+elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
+check "second start exits 0" 0 "$rc"
+check_true "second start ends at once (${elapsed} ms)" [ "$elapsed" -lt 3000 ]
+check_true "first instance still running" kill -0 "$QUINDLE_PID"
+
+# --- The hint: below the window in its inner area, hidden near the edges -----------------------------
+xdotool mousemove $((WX + 40)) $((WY + WH / 2)); sleep 0.2; xdotool mousemove $((WX + 45)) $((WY + WH / 2))
+hint=$(wait_window '^Quindle Hint$' 5)
+check_true "hint shown in the inner area" [ -n "$hint" ]
+if [ -n "$hint" ]; then
+    below=$((WY + WH)); geometry "$hint"
+    check "hint just below the window's lower-left corner" "100 $below" "$WX $WY"
+    shot hint
+fi
+geometry "$id"
+xdotool mousemove $((WX + 5)) $((WY + WH / 2)); sleep 0.5
+check "hint hidden near the left edge" "" "$(xdotool search --onlyvisible --name '^Quindle Hint$' 2>/dev/null)"
+
+# --- A drag moves the window and saves its place (no window manager here) ----------------------------
+xdotool mousemove $((WX + 20)) $((WY + WH / 2)) mousedown 1
+sleep 0.2; xdotool mousemove $((WX + 80)) $((WY + WH / 2 + 30)); sleep 0.2
+xdotool mousemove $((WX + 140)) $((WY + WH / 2 + 60)); sleep 0.2; xdotool mouseup 1; sleep 0.5
+geometry "$id"
+check "dragged to the new place" "220 260" "$WX $WY"
+check "PositionLeft saved in twips" 3300 "$(stored PositionLeft)"
+check "PositionTop saved in twips" 3900 "$(stored PositionTop)"
+
+# --- A double click ends the program ------------------------------------------------------------------
+xdotool mousemove $((WX + 20)) $((WY + WH / 2)) click --repeat 2 --delay 80 1
+check_true "double click ends the program" wait_exit "$QUINDLE_PID" 5
+stop_quindle
+
+# --- Two lines ----------------------------------------------------------------------------------------
+settings Style=1 Transparent=0 BackgroundColor=0 TextFontColor=65535 PositionLeft=1500 PositionTop=1500
+start_quindle
+id=$(main_window); geometry "$id"
+check_true "two lines are taller than one (${WH} px)" [ "$WH" -gt 40 ]
+shot opaque-two-lines
+stop_quindle
+
+# --- See-through: clicks on the cut-away parts reach the window below ---------------------------------
+xev -geometry 800x120+0+0 -event button > "$E2E_TMP/xev.log" 2>&1 & E2E_PIDS+=($!)
+wait_window '^Event Tester$' >/dev/null; sleep 0.5
+settings Transparent=1 TextFontColor=255 TextFontSize=24 PositionLeft=0 PositionTop=1200
+start_quindle
+id=$(main_window); geometry "$id"
+sleep 0.5
+shot see-through
+# Pixels of the window below (white) and of the letters (red) inside the display window.
+hole=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FFFFFF')
+letter=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FF0000')
+check_true "window below shows through ($hole)" [ -n "$hole" ]
+check_true "letters are drawn ($letter)" [ -n "$letter" ]
+# (within the window below, clear of its border)
+colours=$(import -window root -crop "$(( (WW < 790 ? WW : 790) - 2 ))x$((WH - 2))+$((WX + 2))+$((WY + 1))" +repage png:- 2>/dev/null |
+    convert - -depth 8 -unique-colors txt:- | grep -c '^[0-9]')
+check "only letters and what lies below, no halo" 2 "$colours"
+before=$(grep -c ButtonPress "$E2E_TMP/xev.log")
+xdotool mousemove $hole click 1; sleep 0.5
+check "a click on a cut-away part reaches the window below" $((before + 1)) "$(grep -c ButtonPress "$E2E_TMP/xev.log")"
+xdotool mousemove $letter click 3; sleep 0.5
+check "a click on a letter stays with the display window" $((before + 1)) "$(grep -c ButtonPress "$E2E_TMP/xev.log")"
+xdotool mousemove $letter click --repeat 2 --delay 80 1
+check_true "double click on a letter ends the program" wait_exit "$QUINDLE_PID" 5
+
+# --- The tray icon with a real tray host --------------------------------------------------------------
+trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 & E2E_PIDS+=($!)
+sleep 1
+tray_icons() { xwininfo -tree -id "$(xdotool search --name '^panel$' | head -n 1)" | grep -c '"Quindle"'; }
+settings TrayNotification=1 Transparent=0 PositionLeft=1500 PositionTop=6000
+start_quindle
+id=$(main_window)
+for _ in $(seq 1 50); do [ "$(tray_icons)" -ge 1 ] && break; sleep 0.1; done
+check "the icon sits in the tray" 1 "$(tray_icons)"
+panel=$(xdotool search --name '^panel$' | head -n 1); geometry "$panel"
+xdotool mousemove $((WX + WW / 2)) $((WY + WH / 2)); sleep 0.3; xdotool mousemove $((WX + WW / 2 + 1)) $((WY + WH / 2))
+# The tip is a window of the program just below the tray (it carries no WM_NAME, so list the tree).
+tip=""
+for _ in $(seq 1 40); do
+    tip=$(xwininfo -root -children | awk '/"Quindle"/ { split($(NF - 1), g, "+"); split(g[1], s, "x")
+        if (g[3] > 24 && g[3] < 80 && s[1] > 60) print $1 }' | head -n 1)
+    [ -n "$tip" ] && break; sleep 0.1
+done
+check_true "hovering the icon shows its tip" [ -n "$tip" ]
+shot tray-tip
+geometry "$id"
+xdotool mousemove $((WX + 20)) $((WY + WH / 2)) click --repeat 2 --delay 80 1
+check_true "double click ends the program with the icon on" wait_exit "$QUINDLE_PID" 5
+sleep 0.3
+check "the icon is gone after the end" 0 "$(tray_icons)"
+
+finish
