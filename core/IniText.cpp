@@ -118,15 +118,18 @@ IniMap ParseIniText(const QByteArray& text) {
             continue;
         if (line.front() == u'[') {
             const qsizetype close = line.indexOf(u']');
-            if (close > 1)
-                section = line.sliced(1, close - 1).trimmed().toString();
+            section = close > 1 ? line.sliced(1, close - 1).trimmed().toString() : QString();
+            // Slashes separate section and key in the map, and the settings library reads backslashes
+            // as slashes: a section named with either cannot be told apart, so its keys are skipped.
+            if (section.contains(u'/') || section.contains(u'\\'))
+                section.clear();
             continue;
         }
         const qsizetype eq = line.indexOf(u'=');
         if (eq <= 0 || section.isEmpty())
             continue;
         const QString key = line.first(eq).trimmed().toString();
-        if (key.isEmpty())
+        if (key.isEmpty() || key.contains(u'/') || key.contains(u'\\'))
             continue;
         values.insert(section + u'/' + key, UnquoteIniValue(line.sliced(eq + 1)));
     }

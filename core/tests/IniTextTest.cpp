@@ -40,9 +40,9 @@ TEST(IniText, OddEscapesAreKeptLiterally) {
 
 TEST(IniText, ParsesSectionsAndSkipsWhatItCannotRead) {
     const core::IniMap map = core::ParseIniText("top=ignored\n[A]\nk=1\n  k2 = two words  \n[ B ]\nk=\"x\"\n"
-                                                "[]\nnokey\n=v\n[C\nk=3\n");
-    EXPECT_EQ(map,
-              (core::IniMap{{"A/k", "1"}, {"A/k2", "two words"}, {"B/k", "x"}, {"B/k", "x"}, {"B/k", "3"}}));
+                                                "[]\nnokey\n=v\n[C\nk=3\n[D/E]\nk=4\n[F\\G]\nk=5\n"
+                                                "[H]\na/b=6\na\\b=7\n");
+    EXPECT_EQ(map, (core::IniMap{{"A/k", "1"}, {"A/k2", "two words"}, {"B/k", "x"}}));
 }
 
 TEST(IniText, WriteThenParseGivesTheSameMap) {
