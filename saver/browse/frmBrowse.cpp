@@ -21,6 +21,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStorageInfo>
@@ -41,6 +42,14 @@ const QString kBreak = QStringLiteral("\r\n");
 // A folder in this platform's spelling, without a final separator except at a root.
 QString FolderText(const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(path)));
+}
+
+// A stored drive: a mount point, or a bare drive letter ("c", "c:") as older settings hold it.
+QString DriveFolder(const QString& stored) {
+    static const QRegularExpression letter(QStringLiteral("^[A-Za-z]:?$"));
+    if (letter.match(stored).hasMatch())
+        return FolderText(stored.left(1) + QStringLiteral(":/"));
+    return FolderText(stored);
 }
 
 bool IsExistingFolder(const QString& path) {
@@ -219,7 +228,7 @@ void frmBrowse::Form_Load(const QString& productName) {
 }
 
 void frmBrowse::OpenStoredFolder() {
-    const QString drive = FolderText(pending_.ImageDrive);
+    const QString drive = DriveFolder(pending_.ImageDrive);
     const QString folder = FolderText(pending_.ImagePath);
     if (!IsExistingFolder(drive) || !IsExistingFolder(folder)) {
         // The stored drive or folder is gone: show the drive's own folder (or the root when the drive

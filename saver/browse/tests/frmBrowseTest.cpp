@@ -115,16 +115,20 @@ protected:
         return *dialog;
     }
 
+    // The list reads its folder in the background and sorts it a moment later; click only once it has
+    // every file of the folder, in order.
     QModelIndex FileIndex(const QString& name) {
         auto* model = static_cast<QFileSystemModel*>(dialog->flbFiles->model());
         QModelIndex index;
         const bool listed = WaitFor([&] {
+            const QModelIndex root = dialog->flbFiles->rootIndex();
+            QStringList shown;
+            for (int row = 0; row < model->rowCount(root); ++row)
+                shown << model->index(row, 0, root).data().toString();
+            QStringList expected =
+                QDir(dialog->FileListPath()).entryList(frmBrowse::FilePatterns(), QDir::Files, QDir::Name);
             index = model->index(QDir(dialog->FileListPath()).filePath(name));
-            return index.isValid() && index.parent() == dialog->flbFiles->rootIndex() &&
-                   model->rowCount(dialog->flbFiles->rootIndex()) ==
-                       QDir(dialog->FileListPath())
-                           .entryList(frmBrowse::FilePatterns(), QDir::Files)
-                           .size() &&
+            return shown == expected && index.isValid() && index.parent() == root &&
                    !dialog->flbFiles->visualRect(index).isEmpty();
         });
         EXPECT_TRUE(listed) << name.toStdString();
@@ -351,21 +355,31 @@ TEST_F(BrowseTest, PreviewShrinksOnlyPicturesLargerThanTheFrame) {
 }
 
 TEST_F(BrowseTest, CancelRestoresAllSevenLoadedValues) {
-    loaded = {0, "fits.bmp", folder, -3, 6, "Tag6", drive};
-    pending = {1, "wide.bmp", folder, 2, 3, "Tag3", drive}; // an earlier OK while the settings stay open
-    frmBrowse& d = Open();
-    QTest::mouseClick(d.optImageStyle[0], Qt::LeftButton);
-    QTest::mouseClick(d.imgPhotos[8], Qt::LeftButton);
-    ClickFile("over.bmp");
-    QTest::mouseClick(d.cmdSize[Larger], Qt::LeftButton);
-    ChangeFolder(folder + "sub");
-    ClickFile("inner.gif");
-    ASSERT_EQ(pending, (PendingImage{0, "inner.gif", folder + "sub/", 1, 9, "Tag9", drive}));
-    QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(d.result(), QDialog::Rejected);
-    EXPECT_EQ(pending, loaded);
-    EXPECT_EQ(accepted, 0);
+    const struct {
+        const char* name;
+        bool escapeKey;
+    } rows[] = {{"Cancel button", false}, {"Escape key", true}};
+    for (const auto& r : rows) {
+        accepted = 0;
+        loaded = {1, "fits.bmp", folder + "old/", -3, 6, "Tag6", "/elsewhere"};
+        pending = {1, "wide.bmp", folder, 2, 3, "Tag3", drive}; // an earlier OK while the settings stay open
+        frmBrowse& d = Open();
+        QTest::mouseClick(d.optImageStyle[0], Qt::LeftButton);
+        QTest::mouseClick(d.imgPhotos[8], Qt::LeftButton);
+        ClickFile("over.bmp");
+        QTest::mouseClick(d.cmdSize[Larger], Qt::LeftButton);
+        ChangeFolder(folder + "sub");
+        ClickFile("inner.gif");
+        ASSERT_EQ(pending, (PendingImage{0, "inner.gif", folder + "sub/", 1, 9, "Tag9", drive})) << r.name;
+        if (r.escapeKey)
+            QTest::keyClick(&d, Qt::Key_Escape);
+        else
+            QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+        EXPECT_FALSE(d.isVisible()) << r.name;
+        EXPECT_EQ(d.result(), QDialog::Rejected) << r.name;
+        EXPECT_EQ(pending, loaded) << r.name;
+        EXPECT_EQ(accepted, 0) << r.name;
+    }
 }
 
 TEST_F(BrowseTest, TheCloseBoxKeepsTheChangesWithoutTheCheck) {
@@ -402,6 +416,7 @@ TEST_F(BrowseTest, AGoneFolderOrDriveOpensOnTheDriveWithNothingChosen) {
     } rows[] = {
         {"folder gone", folder + "gone/", drive, drive},
         {"drive gone", folder, "/no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
+        {"relative drive", folder, "no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
     };
     for (const auto& r : rows) {
         messages.clear();
