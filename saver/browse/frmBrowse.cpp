@@ -115,14 +115,9 @@ void frmBrowse::ConnectHandlers() {
     connect(dirImages, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { OpenFolder(index); });
     dirImages->installEventFilter(this);
-    // A file is clicked when the selection moves to it (mouse or keyboard), or when the mouse clicks the
-    // file already selected; a press that moved the selection is not counted again at its release.
-    connect(flbFiles->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        if (selectingFile_)
-            return;
-        fileChangedByPress_ = true;
-        flbFiles_Click();
-    });
+    // A file is clicked when the selection moves to it (mouse or keyboard: see SetFileListPath), or when
+    // the mouse clicks the file already selected; a press that moved the selection is not counted again
+    // at its release.
     flbFiles->viewport()->installEventFilter(this);
     connect(flbFiles, &QAbstractItemView::clicked, this, [this] {
         if (!fileChangedByPress_)
@@ -139,10 +134,6 @@ void frmBrowse::ConnectHandlers() {
     connect(folderModel_, &QFileSystemModel::layoutChanged, this, follow);
     dirImages->viewport()->installEventFilter(this);
     dirImages->verticalScrollBar()->installEventFilter(this);
-    connect(fileModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-        if (!fileToSelect_.isEmpty() && FolderText(path) == fileFolder_)
-            SelectListedFile(fileToSelect_);
-    });
     for (int i = 0; i < int(cmdSize.size()); ++i)
         connect(cmdSize[i], &QToolButton::clicked, this, [this, i] { cmdSize_Click(i); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -535,11 +526,32 @@ void frmBrowse::SetFileListPath(const QString& folder) {
         return;
     fileFolder_ = text;
     fileToSelect_.clear();
-    const QSignalBlocker block(flbFiles->selectionModel());
-    flbFiles->selectionModel()->clear();
+    // A fresh model for every folder: a model that has been at a subfolder keeps showing it in its
+    // parent folder, whatever its filter says.
+    auto* model = new QFileSystemModel(this);
+    model->setFilter(QDir::Files);
+    model->setNameFilters(FilePatterns());
+    model->setNameFilterDisables(false);
     const QString path = QDir::fromNativeSeparators(text);
-    fileModel_->setRootPath(path);
-    flbFiles->setRootIndex(fileModel_->index(path));
+    model->setRootPath(path);
+    QItemSelectionModel* oldSelection = flbFiles->selectionModel();
+    flbFiles->setModel(model);
+    flbFiles->setRootIndex(model->index(path));
+    delete oldSelection;
+    if (fileModel_)
+        fileModel_->deleteLater();
+    fileModel_ = model;
+
+    connect(flbFiles->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        if (selectingFile_)
+            return;
+        fileChangedByPress_ = true;
+        flbFiles_Click();
+    });
+    connect(model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (!fileToSelect_.isEmpty() && FolderText(loaded) == fileFolder_)
+            SelectListedFile(fileToSelect_);
+    });
 }
 
 void frmBrowse::SelectListedFile(const QString& name) {

@@ -112,11 +112,6 @@ void frmBrowse::BuildControls() {
     dirImages->setExpandsOnDoubleClick(false); // a double click changes the folder instead
     dirImages->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    fileModel_ = new QFileSystemModel(this);
-    fileModel_->setFilter(QDir::Files);
-    fileModel_->setNameFilters(FilePatterns());
-    fileModel_->setNameFilterDisables(false);
-    flbFiles->setModel(fileModel_);
     flbFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
     flbFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     flbFiles->setUniformItemSizes(true);

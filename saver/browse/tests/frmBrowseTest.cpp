@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,9 +121,10 @@ protected:
     QModelIndex FileIndex(const QString& name) {
         auto* model = static_cast<QFileSystemModel*>(dialog->flbFiles->model());
         QModelIndex index;
+        QStringList shown;
         const bool listed = WaitFor([&] {
             const QModelIndex root = dialog->flbFiles->rootIndex();
-            QStringList shown;
+            shown.clear();
             for (int row = 0; row < model->rowCount(root); ++row)
                 shown << model->index(row, 0, root).data().toString();
             QStringList expected =
@@ -131,7 +133,8 @@ protected:
             return shown == expected && index.isValid() && index.parent() == root &&
                    !dialog->flbFiles->visualRect(index).isEmpty();
         });
-        EXPECT_TRUE(listed) << name.toStdString();
+        EXPECT_TRUE(listed) << name.toStdString() << " in " << dialog->FileListPath().toStdString()
+                            << ", shown " << shown.join(' ').toStdString();
         return index;
     }
     void ShowPage(int page) {
@@ -443,6 +446,27 @@ TEST_F(BrowseTest, AGoneFolderOrDriveOpensOnTheDriveWithNothingChosen) {
     }
 }
 
+TEST_F(BrowseTest, AFolderThatCannotBeListedIsReportedAndLeftBehind) {
+    const QString locked = folder + "locked";
+    ASSERT_TRUE(QDir(folder).mkdir("locked"));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    if (QFileInfo(locked).isReadable())
+        GTEST_SKIP() << "this user can list every folder (root, or no permissions on this system)";
+    const PendingImage stored{1, "wide.bmp", locked + "/", 2, 2, "Tag2", drive};
+    frmBrowse& d = Open(stored);
+    EXPECT_EQ(Texts(), QStringList{"Error Number: 70\r\nPermission denied"});
+    EXPECT_EQ(pending, stored);
+    EXPECT_EQ(d.txtCurImage->text(), "No Image");
+
+    ChangeFolder(folder);
+    ClickFile("wide.bmp");
+    EXPECT_EQ(pending.ImageName, "wide.bmp");
+    ChangeFolder(locked); // opening it from the list shows nothing and chooses nothing
+    EXPECT_EQ(pending.ImageName, "");
+    EXPECT_EQ(d.FileListPath(), locked);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
     frmBrowse& d = Open(Stored("wide.bmp", 1, 2));
     ClickFile("broken.jpg");
@@ -509,15 +533,22 @@ TEST_F(BrowseTest, StyleAndTabsShowTheirPages) {
 }
 
 TEST_F(BrowseTest, TheFileListShowsOnlyPicturePatterns) {
-    frmBrowse& d = Open(Stored("", 1));
+    const auto listed = [this] {
+        FileIndex("wide.bmp");
+        auto* model = static_cast<QFileSystemModel*>(dialog->flbFiles->model());
+        QStringList names;
+        for (int row = 0; row < model->rowCount(dialog->flbFiles->rootIndex()); ++row)
+            names << model->index(row, 0, dialog->flbFiles->rootIndex()).data().toString();
+        names.sort();
+        return names;
+    };
+    const QStringList pictures{"broken.jpg", "fits.bmp", "over.bmp", "wide.bmp"};
+    Open(Stored("", 1));
     ShowPage(1);
-    FileIndex("wide.bmp");
-    auto* model = static_cast<QFileSystemModel*>(d.flbFiles->model());
-    QStringList names;
-    for (int row = 0; row < model->rowCount(d.flbFiles->rootIndex()); ++row)
-        names << model->index(row, 0, d.flbFiles->rootIndex()).data().toString();
-    names.sort();
-    EXPECT_EQ(names, (QStringList{"broken.jpg", "fits.bmp", "over.bmp", "wide.bmp"}));
+    EXPECT_EQ(listed(), pictures);
+    ChangeFolder(folder + "sub"); // and back: the folder visited is not listed as a file
+    ChangeFolder(folder);
+    EXPECT_EQ(listed(), pictures);
 }
 
 } // namespace
