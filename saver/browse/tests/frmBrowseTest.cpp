@@ -4,6 +4,7 @@
 #include "MessageBoxes.h"
 #include "ScreenUnits.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -319,6 +320,13 @@ TEST_F(BrowseTest, FilesArePreviewedAndADoubleClickChoosesOne) {
     EXPECT_EQ(d.lblScrollSize->text(), "300 x 150");
     EXPECT_TRUE(d.isVisible());
 
+    // The keyboard moves the choice too.
+    ClickFile("fits.bmp");
+    QTest::keyClick(d.flbFiles, Qt::Key_Down);
+    EXPECT_EQ(pending.ImageName, "over.bmp");
+    EXPECT_EQ(d.txtCurImage->text(), "over.bmp");
+    ClickFile("wide.bmp");
+
     // Clicking the chosen file again stores the folder as the folder list spells it.
     ClickFile("wide.bmp");
     EXPECT_EQ(pending.ImagePath, QDir::toNativeSeparators(QDir::cleanPath(folder)));
@@ -520,8 +528,14 @@ TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
 
 TEST_F(BrowseTest, StyleAndTabsShowTheirPages) {
     frmBrowse& d = Open(Stored("wide.bmp", 0));
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
     ShowPage(1); // a tab shows its page without choosing the style
     EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
+    EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);
+    d.drvImages->setFocus();
+    QTest::mouseClick(d.cmdSize[Larger], Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);
     EXPECT_EQ(pending.ImageStyle, 0);
     ShowPage(0);
     QTest::mouseClick(d.optImageStyle[1], Qt::LeftButton);
