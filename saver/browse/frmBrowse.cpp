@@ -67,11 +67,27 @@ QString DriveOf(const QString& folder) {
     return FolderText(QDir::rootPath());
 }
 
+// Volumes that can hold the user's pictures: not the read-only package images (snaps), memory file
+// systems or the system's runtime mounts, which would bury the disks in a long list.
+bool IsPictureVolume(const QStorageInfo& storage) {
+    if (!storage.isValid() || !storage.isReady() || !QFileInfo(storage.rootPath()).isDir())
+        return false;
+    const QByteArray type = storage.fileSystemType();
+    if (type == "squashfs" || type == "tmpfs" || type == "devtmpfs" || type == "ramfs")
+        return false;
+    const QString root = storage.rootPath();
+    for (const char* system : {"/snap/", "/run/", "/sys/", "/proc/", "/dev/", "/var/lib/"}) {
+        if (root.startsWith(QLatin1String(system)) && !root.startsWith(QLatin1String("/run/media/")))
+            return false;
+    }
+    return true;
+}
+
 // The mounted volumes that hold folders, sorted by their roots.
 QStringList DriveRoots() {
     QStringList roots;
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        if (storage.isValid() && storage.isReady() && QFileInfo(storage.rootPath()).isDir())
+        if (IsPictureVolume(storage))
             roots << FolderText(storage.rootPath());
     }
     roots << FolderText(QDir::rootPath());
