@@ -135,6 +135,7 @@ void frmBrowse::ConnectHandlers() {
     // the mouse clicks the file already selected; a press that moved the selection is not counted again
     // at its release.
     flbFiles->viewport()->installEventFilter(this);
+    flbFiles->installEventFilter(this);
     connect(flbFiles, &QAbstractItemView::clicked, this, [this] {
         if (!fileChangedByPress_)
             flbFiles_Click();
@@ -188,8 +189,15 @@ void frmBrowse::KeepFolderInSight() {
 }
 
 bool frmBrowse::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == flbFiles->viewport() && event->type() == QEvent::MouseButtonPress)
-        fileChangedByPress_ = false;
+    // Only a press or a key on the file list chooses a file; the list also moves its selection by itself,
+    // for example when the selected file is deleted.
+    const bool filePress = watched == flbFiles->viewport() && event->type() == QEvent::MouseButtonPress;
+    if (filePress || (watched == flbFiles && event->type() == QEvent::KeyPress)) {
+        if (filePress)
+            fileChangedByPress_ = false;
+        fileInput_ = true;
+        QTimer::singleShot(0, this, [this] { fileInput_ = false; });
+    }
     if ((watched == dirImages->viewport() || watched == dirImages->verticalScrollBar()) &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel))
         followFolder_ = false;
@@ -559,7 +567,7 @@ void frmBrowse::SetFileListPath(const QString& folder) {
     fileModel_ = model;
 
     connect(flbFiles->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        if (selectingFile_)
+        if (selectingFile_ || !fileInput_)
             return;
         fileChangedByPress_ = true;
         flbFiles_Click();
