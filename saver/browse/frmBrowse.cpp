@@ -422,15 +422,19 @@ bool frmBrowse::ShowFilePreview(QString& folder, const QString& name) {
     const double tppX = ui::TwipsPerPixelX();
     const double tppY = ui::TwipsPerPixelY();
 
-    QImageReader reader(QDir::fromNativeSeparators(folder + name));
-    QSize natural = reader.size();
+    // The natural size decides the fit; some formats tell it only once the picture is read.
     core::PreviewFit fit;
     QSize shown;
-    if (natural.isValid()) {
+    const auto fitTo = [&](QSize natural) {
         fit = core::FitPreview(natural.width() * tppX, natural.height() * tppY);
         shown = fit.reduced ? QSize(std::max(1, core::RoundToInt32(fit.width / tppX)),
                                     std::max(1, core::RoundToInt32(fit.height / tppY)))
                             : natural;
+    };
+    QImageReader reader(QDir::fromNativeSeparators(folder + name));
+    QSize natural = reader.size();
+    if (natural.isValid()) {
+        fitTo(natural);
         // A large picture is decoded straight to the preview's size.
         if (fit.reduced && reader.supportsOption(QImageIOHandler::ScaledSize))
             reader.setScaledSize(shown);
@@ -440,10 +444,7 @@ bool frmBrowse::ShowFilePreview(QString& folder, const QString& name) {
         return false;
     if (!natural.isValid()) {
         natural = image.size();
-        fit = core::FitPreview(natural.width() * tppX, natural.height() * tppY);
-        shown = fit.reduced ? QSize(std::max(1, core::RoundToInt32(fit.width / tppX)),
-                                    std::max(1, core::RoundToInt32(fit.height / tppY)))
-                            : natural;
+        fitTo(natural);
     }
 
     txtCurImage->setText(name);
@@ -455,7 +456,7 @@ bool frmBrowse::ShowFilePreview(QString& folder, const QString& name) {
         image.size() == shown ? image
                               : image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     imgPreview->resize(shown);
-    // Centred in the frame; a reduced picture may still be a little larger than the frame on one axis.
+    // Centred in the frame.
     const QRect inside = fraPreview->contentsRect();
     imgPreview->move(inside.x() + std::max(0, (inside.width() - shown.width()) / 2),
                      inside.y() + std::max(0, (inside.height() - shown.height()) / 2));
