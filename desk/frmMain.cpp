@@ -67,7 +67,11 @@ std::int32_t frmMain::Height() const {
 }
 
 void frmMain::MoveToTwips(std::int32_t left, std::int32_t top) {
-    move(core::TwipsToPixels(left, ui::TwipsPerPixelX()), core::TwipsToPixels(top, ui::TwipsPerPixelY()));
+    const QPoint to(core::TwipsToPixels(left, ui::TwipsPerPixelX()),
+                    core::TwipsToPixels(top, ui::TwipsPerPixelY()));
+    // Slow runs step less than a pixel per tick: only a real move costs the display server anything.
+    if (to != pos())
+        move(to);
 }
 
 void frmMain::Form_Load() {
