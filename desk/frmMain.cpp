@@ -9,9 +9,12 @@
 #include "ScreenUnits.h"
 #include "TransparencyMask.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QWindow>
 
 namespace desk {
@@ -20,8 +23,10 @@ namespace {
 
 // Movement ticks every 16 ms: the step size, not the timer rate, sets the speed.
 constexpr int kMovementTickMs = 16;
-// A drag the window manager carries out has ended once the window has kept still this long.
-constexpr int kMoveSettledMs = 300;
+// A drag the window manager carries out gives the program no button release: it has ended once the
+// window has kept still this long after moving, or has not moved at all this long after the press.
+constexpr int kMoveSettledMs = 500;
+constexpr int kMoveStartMs = 5000;
 
 QString LinesOf(const QString& displayText) {
     QString text = displayText;
@@ -41,7 +46,6 @@ frmMain::frmMain(Program& program)
     tmrInterval.setInterval(60000);
     dayWatch_.setSingleShot(true);
     moveSettled_.setSingleShot(true);
-    moveSettled_.setInterval(kMoveSettledMs);
     connect(&tmrMovement, &QTimer::timeout, this, &frmMain::tmrMovement_Timer);
     connect(&tmrInterval, &QTimer::timeout, this, &frmMain::tmrInterval_Timer);
     connect(&dayWatch_, &QTimer::timeout, this, &frmMain::dayWatch_Timer);
@@ -190,19 +194,32 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent*) {
-    if (dragging_) {
-        dragging_ = false;
+    if (dragging_ || pressed_) {
+        dragging_ = pressed_ = false;
         SavePosition();
     }
     Form_MouseUp();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint global = event->globalPosition().toPoint();
+    if (pressed_ && (global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
+        // The drag starts once the pointer really moves, so a double click never becomes a move. The
+        // window manager moves the window where it can; elsewhere the window follows the mouse.
+        pressed_ = false;
+        if (windowHandle() && windowHandle()->startSystemMove()) {
+            systemMoving_ = true;
+            moveSettled_.start(kMoveStartMs);
+        } else {
+            dragging_ = true;
+        }
+    }
     if (dragging_) {
-        move(event->globalPosition().toPoint() - dragOffset_);
+        move(global - dragOffset_);
         return;
     }
-    Form_MouseMove(event->position(), event->globalPosition());
+    if (!pressed_ && !systemMoving_)
+        Form_MouseMove(event->position(), event->globalPosition());
 }
 
 void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
@@ -211,7 +228,7 @@ void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
 
 void frmMain::moveEvent(QMoveEvent* event) {
     if (systemMoving_)
-        moveSettled_.start();
+        moveSettled_.start(kMoveSettledMs);
     QWidget::moveEvent(event);
 }
 
@@ -219,14 +236,9 @@ void frmMain::Form_MouseDown(Qt::MouseButton button, QPointF global) {
     if (program_.Loaded.ToolTips != 0)
         program_.HideHint();
     if (button == Qt::LeftButton) {
-        // The window manager moves the window where it can; elsewhere the window follows the mouse.
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            systemMoving_ = true;
-            moveSettled_.start();
-        } else {
-            dragging_ = true;
-            dragOffset_ = global.toPoint() - pos();
-        }
+        pressed_ = true;
+        pressedAt_ = global.toPoint();
+        dragOffset_ = pressedAt_ - pos();
     } else if (button == Qt::RightButton) {
         program_.OpenSettingsDialog();
     }

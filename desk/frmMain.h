@@ -64,10 +64,14 @@ private:
     QImage backBuffer_;
     PauseCounter intervalTicks_;
     QTimer dayWatch_;
-    QTimer moveSettled_; // ends a drag the window manager carried out
+    QTimer moveSettled_;   // ends a drag the window manager carried out
+    bool pressed_ = false; // left button down, the pointer not yet moved far enough for a drag
+    QPoint pressedAt_;
     bool dragging_ = false;
     bool systemMoving_ = false;
     QPoint dragOffset_;
+    ulong lastLeftPress_ = 0; // event time of a left press not yet paired into a double click
+    QPoint lastLeftPressAt_;
 };
 
 } // namespace desk
