@@ -30,20 +30,17 @@ start_xvfb() {
     export XDG_CONFIG_HOME=$E2E_TMP/config XDG_RUNTIME_DIR=$E2E_TMP/runtime
     mkdir -p "$XDG_CONFIG_HOME/QVX" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
     trap cleanup_e2e EXIT
-    local n
-    for n in $(seq 90 140); do
-        [ -e /tmp/.X$n-lock ] && continue
-        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
-        E2E_PIDS+=($!)
-        export DISPLAY=:$n
-        for _ in $(seq 1 50); do
-            # Another test may have taken the number in the meantime: then this server has ended.
-            kill -0 "${E2E_PIDS[-1]}" 2>/dev/null || break
-            xdpyinfo >/dev/null 2>&1 && sleep 0.2 && kill -0 "${E2E_PIDS[-1]}" 2>/dev/null &&
-                { unset QT_QPA_PLATFORM WAYLAND_DISPLAY; return 0; }
-            sleep 0.1
-        done
-        kill "${E2E_PIDS[-1]}" 2>/dev/null
+    # Xvfb picks a free display number itself (its lock files make that safe against tests starting at
+    # the same moment) and writes it out once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 1 100); do
+        if [ -s "$E2E_TMP/display" ]; then
+            export DISPLAY=:$(head -n 1 "$E2E_TMP/display")
+            unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+            return 0
+        fi
+        sleep 0.1
     done
     echo "no X server could be started"; exit 1
 }
