@@ -39,7 +39,10 @@ QRect DesktopRect() {
 }
 
 int RunUntilEnded(frmMain& form) {
-    QObject::connect(&form, &frmMain::ProgramEnded, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // exit(), not quit(): quit() first asks every top-level window to close, and a foreign host window
+    // refuses.
+    QObject::connect(
+        &form, &frmMain::ProgramEnded, qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
 
@@ -91,10 +94,12 @@ int RunPreview(core::SettingsStore& store, std::int64_t host) {
     launch.PreviewExtent = core::PixelsToTwips(client->width(), ui::TwipsPerPixelX());
     launch.TextX = launch.PreviewExtent;
     launch.TextY = client->height() * 7;
+    // The host's window object must outlive the display window, whose native window it holds.
+    std::unique_ptr<QWindow> parent;
     frmMain form(launch, store);
     form.Form_Load();
     form.setWindowTitle(QStringLiteral("Preview"));
-    const std::unique_ptr<QWindow> parent = EmbedIn(form, host, *client);
+    parent = EmbedIn(form, host, *client);
     form.unsetCursor();
     WatchHost(form, host, &frmMain::EndPreview);
     const int code = RunUntilEnded(form);
@@ -110,9 +115,9 @@ int RunHosted(core::SettingsStore& store, const SaverCommand& command) {
     LaunchValues launch;
     launch.RunMode = kRunHosted;
     launch.SaverRect = QRect(QPoint(0, 0), *size);
+    std::unique_ptr<QWindow> parent; // outlives the display window
     frmMain form(launch, store);
     form.Form_Load();
-    std::unique_ptr<QWindow> parent;
     if (command.rootWindow) {
         // The root window: the show lies on the desktop, below every other window.
         form.setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |

@@ -31,7 +31,9 @@ void QuitOnTerminationSignals() {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
         notifier->setEnabled(false);
-        QCoreApplication::quit();
+        // exit(), not quit(): quit() first asks every top-level window to close, and a foreign host
+        // window (a daemon's, a preview area) refuses.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;
