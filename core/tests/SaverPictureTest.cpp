@@ -26,10 +26,13 @@ TEST(SaverPicture, NeverLargerThanTheScreen) {
         std::int32_t factor;
         QSize shown;
     } rows[] = {
-        {{300, 200}, 3, {900, 600}},       {{300, 200}, 6, {1620, 1080}}, // height would be 1200: reduced,
-                                                                          // proportions kept
-        {{300, 200}, 32767, {1620, 1080}},                                // a hand-edited factor
-        {{4000, 1000}, 0, {1920, 480}},    {{4000, 1000}, -4, {1000, 250}}, {{1920, 1080}, 1, {1920, 1080}},
+        {{300, 200}, 3, {900, 600}},
+        {{300, 200}, 6, {1620, 1080}},     // height would be 1200: reduced,
+                                           // proportions kept
+        {{300, 200}, 32767, {1620, 1080}}, // a hand-edited factor
+        {{4000, 1000}, 0, {1920, 480}},
+        {{4000, 1000}, -4, {1000, 250}},
+        {{1920, 1080}, 1, {1920, 1080}},
     };
     for (const auto& r : rows)
         EXPECT_EQ(saver::ShownPictureSize(r.natural, r.factor, screen), r.shown) << r.factor;
