@@ -21,11 +21,14 @@ const ShowFixture::Keys kCentred = {{QStringLiteral("Position"), QStringLiteral(
                                     {QStringLiteral("Speed"), QStringLiteral("1500")},
                                     {QStringLiteral("ImageUsed"), QStringLiteral("1")}};
 
-const QPoint kBackground(40, 560);
+// A point of the background near the bottom-left corner, in the full-screen window and the preview alike.
+QPoint Background(const saver::frmMain& form) {
+    return {4, form.height() - 8};
+}
 
 void MoveMouse(saver::frmMain& form, int times) {
     for (int i = 0; i < times; ++i)
-        QTest::mouseMove(&form, kBackground + QPoint(7 * (i + 1), 0));
+        QTest::mouseMove(&form, Background(form) + QPoint(7 * (i + 1), 0));
 }
 
 struct InputCase {
@@ -38,11 +41,11 @@ const InputCase kInputs[] = {
     {"eight mouse moves", [](saver::frmMain& f) { MoveMouse(f, 8); }, false},
     {"nine mouse moves", [](saver::frmMain& f) { MoveMouse(f, 9); }, true},
     {"click on the background",
-     [](saver::frmMain& f) { QTest::mouseClick(&f, Qt::LeftButton, {}, kBackground); }, true},
+     [](saver::frmMain& f) { QTest::mouseClick(&f, Qt::LeftButton, {}, Background(f)); }, true},
     {"right button down on the background",
-     [](saver::frmMain& f) { QTest::mousePress(&f, Qt::RightButton, {}, kBackground); }, true},
+     [](saver::frmMain& f) { QTest::mousePress(&f, Qt::RightButton, {}, Background(f)); }, true},
     {"double click on the background",
-     [](saver::frmMain& f) { QTest::mouseDClick(&f, Qt::LeftButton, {}, kBackground); }, true},
+     [](saver::frmMain& f) { QTest::mouseDClick(&f, Qt::LeftButton, {}, Background(f)); }, true},
     {"click on the title line",
      [](saver::frmMain& f) { QTest::mouseClick(f.lblText, Qt::LeftButton, {}, f.lblText->rect().center()); },
      false},
