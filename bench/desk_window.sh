@@ -23,10 +23,10 @@ time_to_window() {
     local name=$1; shift
     local start pid
     start=$(now_ms)
-    "$@" >/dev/null 2>/dev/null & pid=$!
+    "$@" >/dev/null 2>"$E2E_TMP/stderr" & pid=$!
     until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do
-        kill -0 "$pid" 2>/dev/null || { echo "$* ended before showing a window" >&2; exit 1; }
-        sleep 0.005
+        kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window:" >&2; cat "$E2E_TMP/stderr" >&2; exit 1; }
+        sleep 0.02
     done
     echo "$(( $(now_ms) - start )) $pid"
 }

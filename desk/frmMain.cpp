@@ -11,10 +11,8 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleHints>
 #include <QWindow>
 
 namespace desk {

@@ -70,8 +70,6 @@ private:
     bool dragging_ = false;
     bool systemMoving_ = false;
     QPoint dragOffset_;
-    ulong lastLeftPress_ = 0; // event time of a left press not yet paired into a double click
-    QPoint lastLeftPressAt_;
 };
 
 } // namespace desk
