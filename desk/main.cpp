@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "QtSettingsStore.h"
 #include "SingleInstance.h"
+#include "TerminationSignals.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -54,6 +55,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(core::kVersionText));
     // The program ends when its display window is unloaded, not when a hint or dialog closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ending the session (SIGTERM) ends the program as a double click does: icon removed, lock released.
+    platform::QuitOnTerminationSignals();
     core::QtSettingsStore store;
     desk::Program program(store);
     program.Main();
