@@ -1,0 +1,91 @@
+#include "SaverMain.h"
+#include "MessageBoxes.h"
+#include "QtSettingsStore.h"
+#include "SingleInstance.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Main on a private settings folder and lock folder, with message boxes answered and recorded.
+class SaverMainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit());
+        QApplication::setApplicationName(QStringLiteral("Pellmora"));
+        previous_ = ui::SetMessageAnswerer([this](const ui::MessageRequest& request) {
+            boxes.push_back(request);
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override { ui::SetMessageAnswerer(previous_); }
+
+    void Store(const QString& key, const QString& value) {
+        core::QtSettingsStore store;
+        store.Set(core::Section::Common, key, value);
+        ASSERT_TRUE(store.Commit());
+    }
+
+    std::vector<ui::MessageRequest> boxes;
+
+private:
+    QTemporaryDir folder_;
+    ui::MessageAnswerer previous_;
+};
+
+TEST_F(SaverMainTest, SettingsCaptionCarriesNameAndVersion) {
+    EXPECT_EQ(saver::SettingsCaption(), QStringLiteral("Settings - Pellmora - v 3.0"));
+}
+
+TEST_F(SaverMainTest, ASecondSettingsDialogIsRefusedWithAMessage) {
+    ui::SingleInstance open(saver::SettingsCaption());
+    ASSERT_TRUE(open.TryAcquire());
+    EXPECT_EQ(saver::Main({QStringLiteral("/c")}), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("The Settings Dialog is already open.     \r\n\r\n"));
+    EXPECT_EQ(boxes[0].caption, QStringLiteral("Pellmora"));
+    EXPECT_EQ(boxes[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(boxes[0].buttons, QMessageBox::Ok);
+}
+
+TEST_F(SaverMainTest, SettingsModeLoadsHiddenAndEnds) {
+    EXPECT_EQ(saver::Main({QStringLiteral("/C:1234")}), 0);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    // The dialog's lock is free again for the next one.
+    ui::SingleInstance next(saver::SettingsCaption());
+    EXPECT_TRUE(next.TryAcquire());
+}
+
+TEST_F(SaverMainTest, ABadTargetDateIsReportedOnceWhenTheWindowLoads) {
+    Store(QStringLiteral("Date"), QStringLiteral("next summer"));
+    EXPECT_EQ(saver::Main({QStringLiteral("/c")}), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("The Date Calculation cannot be completed")));
+    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+}
+
+TEST_F(SaverMainTest, ModesThatShowNothingEndAtOnce) {
+    for (const char* line : {"/a", "/x 12", "/p", "/p 0", "/p -5", "--window-id", "--window-id 0"}) {
+        EXPECT_EQ(saver::Main(QString::fromLatin1(line).split(u' ')), 0) << line;
+        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << line;
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SaverMainTest, HelpFileFollowsTheDesktopFolder) {
+    saver::Main({QStringLiteral("/a")});
+    EXPECT_EQ(saver::HelpFile(), QStringLiteral("/Veltrane.chm"));
+    Store(QStringLiteral("DesktopPath"), QStringLiteral("/opt/veltrane"));
+    saver::Main({QStringLiteral("/a")});
+    EXPECT_EQ(saver::HelpFile(), QStringLiteral("/opt/veltrane/Veltrane.chm"));
+}
+
+} // namespace
