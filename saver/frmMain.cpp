@@ -96,12 +96,14 @@ void frmMain::Form_Load() {
     const QString failure = CalculateTimeLeft(
         loaded_.Date, {loaded_.Title, loaded_.Target, loaded_.TargetPassed, loaded_.IncludeDays}, texts_);
     if (!failure.isEmpty()) {
-        // Inside a daemon's window nobody could answer a box: the daemon owns the input.
-        if (runMode_ == kRunHosted)
+        // The box comes once, before the show starts. Inside a daemon's window nobody could answer it (the
+        // daemon owns the input), and at the midnight reload it would sit modal under the top-most show.
+        if (runMode_ == kRunHosted || !firstLoad_)
             std::fprintf(stderr, "%s\n", qPrintable(failure));
         else
             ui::ShowMessage({nullptr, failure, QMessageBox::Critical, QMessageBox::Ok, {}});
     }
+    firstLoad_ = false;
 
     if (runMode_ == kRunFullScreen)
         setCursor(Qt::BlankCursor);

@@ -94,6 +94,7 @@ private:
     ShowState state_;
     std::int32_t moveCount_ = 0;
     bool clickStarted_ = false;
+    bool firstLoad_ = true;
     bool ended_ = false;
     bool unloaded_ = false;
 };

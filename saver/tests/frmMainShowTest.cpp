@@ -1,5 +1,6 @@
 #include "BasePictures.h"
 #include "ColourValue.h"
+#include "MessageBoxes.h"
 #include "ShowFixture.h"
 
 #include <QDataStream>
@@ -267,6 +268,25 @@ TEST(frmMainShow, PicturePlacesAlternateAndRepeatOnceAtADayChange) {
     EXPECT_EQ(form.imgPhoto->y(), b);
     nextPass();
     EXPECT_EQ(form.imgPhoto->y(), a);
+}
+
+TEST(frmMainShow, ABadDateIsReportedOnceNotAgainAtMidnight) {
+    int boxes = 0;
+    const ui::MessageAnswerer previous = ui::SetMessageAnswerer([&boxes](const ui::MessageRequest&) {
+        ++boxes;
+        return QMessageBox::Ok;
+    });
+    ShowFixture show;
+    show.store.Put(core::Section::Common, S("Date"), S("next summer"));
+    saver::frmMain& form = show.Start(kRunFullScreen, {{S("Speed"), S("30000")}});
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(form.tmrScroll->isActive()); // the show goes on with whatever texts it has
+    show.SetToday(QDate(2026, 12, 7));
+    form.tmrScroll_Timer();
+    form.tmrScroll_Timer();
+    EXPECT_EQ(form.Settings().Today, QDate(2026, 12, 7));
+    EXPECT_EQ(boxes, 1);
+    ui::SetMessageAnswerer(previous);
 }
 
 TEST(frmMainShow, AStoredSpeedOfZeroStillMoves) {
