@@ -7,6 +7,7 @@
 #include "Program.h"
 #include "Rounding.h"
 #include "ScreenUnits.h"
+#include "TaskbarButton.h"
 #include "TransparencyMask.h"
 
 #include <QApplication>
@@ -124,6 +125,8 @@ void frmMain::Form_Load() {
     const QColor back =
         ColorFromLong(seeThrough ? TranslateSystemColor(kDesktopSystemColor) : s.BackgroundColor);
     setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
+    winId(); // the native window, so it can be kept out of the taskbar before it is first shown
+    platform::HideTaskbarButton(windowHandle());
     PrintText(text, font, ink, back);
     if (seeThrough) {
         const QRegion region = RegionFromImage(backBuffer_, back.rgb() & 0xFFFFFF);
@@ -228,6 +231,19 @@ void frmMain::moveEvent(QMoveEvent* event) {
     if (systemMoving_)
         moveSettled_.start(kMoveSettledMs);
     QWidget::moveEvent(event);
+}
+
+void frmMain::leaveEvent(QEvent* event) {
+    // A quick pointer can leave without crossing the edge band; the hint must not stay behind.
+    if (program_.Loaded.ToolTips != 0)
+        program_.HideHint();
+    QWidget::leaveEvent(event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closed from outside (a window manager's close, a session ending): the program ends with it.
+    Form_Unload();
+    QWidget::closeEvent(event);
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton button, QPointF global) {

@@ -252,6 +252,23 @@ TEST_F(DisplayWindow, HintShowsBelowTheWindowOnlyInItsInnerArea) {
     }
 }
 
+TEST_F(DisplayWindow, HintHidesWhenThePointerLeavesAtSpeed) {
+    Start();
+    QTest::mouseMove(&Window(), QPoint(40, 12));
+    ASSERT_TRUE(program->Hint() && program->Hint()->isVisible());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&Window(), &leave);
+    EXPECT_FALSE(program->Hint()->isVisible());
+}
+
+TEST_F(DisplayWindow, ClosingTheWindowFromOutsideEndsTheProgram) {
+    Put("TrayNotification", "1");
+    Start();
+    Window().close();
+    EXPECT_TRUE(program->Ended());
+    EXPECT_EQ(program->TrayIcon(), nullptr);
+}
+
 TEST_F(DisplayWindow, HintGoesAwayWhenThePointerReachesIt) {
     Start();
     QTest::mouseMove(&Window(), QPoint(40, 12));

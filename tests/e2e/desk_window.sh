@@ -59,6 +59,9 @@ ink_w=${ink% *}; ink_x=${ink#* +}
 check_true "text starts at the left edge ($ink)" [ "${ink_x:-99}" -le 2 ]
 check_true "window ends where the text ends (${ink_w} of ${WW})" [ $((WW - ink_x - ink_w)) -le 4 ]
 check_true "one line of text" [ "$WH" -lt 40 ]
+state=$(xprop -id "$id" _NET_WM_STATE)
+check_true "no taskbar button" grep -q _NET_WM_STATE_SKIP_TASKBAR <<<"$state"
+check "not above other windows unless asked" 0 "$(grep -c _NET_WM_STATE_ABOVE <<<"$state")"
 shot opaque-one-line
 
 # --- A second start ends at once and leaves the first running ----------------------------------------
@@ -97,9 +100,10 @@ check_true "double click ends the program" wait_exit "$QUINDLE_PID" 5
 stop_quindle
 
 # --- Two lines ----------------------------------------------------------------------------------------
-settings Style=1 Transparent=0 BackgroundColor=0 TextFontColor=65535 PositionLeft=1500 PositionTop=1500
+settings Style=1 Transparent=0 BackgroundColor=0 TextFontColor=65535 PositionLeft=1500 PositionTop=1500 TopMost=1
 start_quindle
 id=$(main_window); geometry "$id"
+check_true "top-most when asked" grep -q _NET_WM_STATE_ABOVE <<<"$(xprop -id "$id" _NET_WM_STATE)"
 check_true "two lines are taller than one (${WH} px)" [ "$WH" -gt 40 ]
 shot opaque-two-lines
 stop_quindle

@@ -1,0 +1,7 @@
+#include "TaskbarButton.h"
+
+namespace platform {
+
+void HideTaskbarButton(QWindow*) {}
+
+} // namespace platform
