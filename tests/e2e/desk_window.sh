@@ -159,4 +159,20 @@ check_true "double click ends the program with the icon on" wait_exit "$QUINDLE_
 sleep 0.3
 check "the icon is gone after the end" 0 "$(tray_icons)"
 
+# --- The text follows the calendar: just after midnight a still window shows the new count ------------
+faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
+if [ -n "$faketime_lib" ]; then
+    settings Transparent=0 PositionLeft=1500 PositionTop=1500
+    sed -i 's/^Date=.*/Date=2025-07-13/' "$store"
+    LD_PRELOAD=$faketime_lib FAKETIME='@2025-07-11 23:59:58' "$bin/Quindle" & QUINDLE_PID=$!
+    E2E_PIDS+=($QUINDLE_PID)
+    id=$(main_window); geometry "$id"; before=$WW
+    check "the evening's text" "Main Title Text (Change this!!) 2 days!" \
+        "$(LD_PRELOAD=$faketime_lib FAKETIME='@2025-07-11 23:59:59' "$bin/Quindle" --print)"
+    sleep 4
+    id=$(main_window); geometry "$id"
+    check_true "rebuilt after midnight for the shorter text ($before -> $WW px)" [ "$WW" -lt "$before" ]
+    stop_quindle
+fi
+
 finish
