@@ -13,12 +13,15 @@ start_xvfb
 store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 openbox >/dev/null 2>&1 & E2E_PIDS+=($!)
 for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
-sleep 0.5 # let it finish setting up before the first window maps
+# The manager is ready once it has mapped a window of its own choosing: a probe that then goes away.
+xmessage -geometry +900+900 probe >/dev/null 2>&1 & probe=$!; E2E_PIDS+=($probe)
+wait_window '^xmessage$' 30 >/dev/null || echo "note: the probe window never showed"
+kill "$probe" 2>/dev/null
 
 printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nTransparent=0\nBackgroundColor=16777215\nPositionLeft=1500\nPositionTop=1500\n' \
     "$(date -d '+430 days' +%Y-%m-%d)" > "$store"
 "$bin/Quindle" 2>"$E2E_TMP/quindle.log" & pid=$!; E2E_PIDS+=($pid)
-id=$(wait_window '^Quindle$') || { echo "FAIL no window"; cat "$E2E_TMP/quindle.log"; xwininfo -id "$(xwininfo -root -tree | awk '/"Quindle": \("Quindle"/ { print $1; exit }')" | grep "Map State"; exit 1; }
+id=$(wait_window '^Quindle$' 20) || { echo "FAIL no window"; cat "$E2E_TMP/quindle.log"; xwininfo -id "$(xwininfo -root -tree | awk '/"Quindle": \("Quindle"/ { print $1; exit }')" | grep "Map State"; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$id")"
 check "placed at the saved position" "100 100" "$X $Y"
 
