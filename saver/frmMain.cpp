@@ -9,6 +9,7 @@
 #include "SaverPicture.h"
 #include "ScreenSaverHost.h"
 #include "ScreenUnits.h"
+#include "ShowLabel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,8 +32,9 @@ namespace {
 constexpr int kTickMs = 16;
 constexpr int kPreviewPointSize = 8;
 
-QLabel* MakeLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
+// The text lines draw from a cached picture of themselves; the picture is one already.
+QLabel* MakeLabel(QWidget* parent, bool text = true) {
+    QLabel* label = text ? new ShowLabel(parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
@@ -45,7 +47,7 @@ QLabel* MakeLabel(QWidget* parent) {
 } // namespace
 
 frmMain::frmMain(const LaunchValues& launch, core::SettingsStore& store, QWidget* parent)
-    : QWidget(parent), lblText(MakeLabel(this)), lblTime(MakeLabel(this)), imgPhoto(MakeLabel(this)),
+    : QWidget(parent), lblText(MakeLabel(this)), lblTime(MakeLabel(this)), imgPhoto(MakeLabel(this, false)),
       tmrScroll(new QTimer(this)), store_(store), runMode_(launch.RunMode), saverRect_(launch.SaverRect),
       twipsPerPixelX_(ui::TwipsPerPixelX()), twipsPerPixelY_(ui::TwipsPerPixelY()) {
     setObjectName(QStringLiteral("frmMain"));
