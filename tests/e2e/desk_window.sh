@@ -22,11 +22,12 @@ start_quindle() {
 stop_quindle() {
     kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null
 }
-# The display window: the visible window named Quindle that is larger than a tray icon.
+# The display window of the running instance: its visible window named Quindle that is larger than a
+# tray icon (a window of an instance that just ended may linger a moment on a busy server).
 main_window() {
     local id
     for _ in $(seq 1 100); do
-        for id in $(xdotool search --onlyvisible --name '^Quindle$' 2>/dev/null); do
+        for id in $(xdotool search --all --onlyvisible --pid "$QUINDLE_PID" --name '^Quindle$' 2>/dev/null); do
             eval "$(xdotool getwindowgeometry --shell "$id")"
             [ "$HEIGHT" -gt 22 ] || [ "$WIDTH" -gt 22 ] && { echo "$id"; return 0; }
         done

@@ -30,17 +30,25 @@ start_xvfb() {
     export XDG_CONFIG_HOME=$E2E_TMP/config XDG_RUNTIME_DIR=$E2E_TMP/runtime
     mkdir -p "$XDG_CONFIG_HOME/QVX" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
     trap cleanup_e2e EXIT
-    # Xvfb picks a free display number itself (its lock files make that safe against tests starting at
-    # the same moment) and writes it out once it accepts connections.
-    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp 3>"$E2E_TMP/display" >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    for _ in $(seq 1 100); do
-        if [ -s "$E2E_TMP/display" ]; then
-            export DISPLAY=:$(head -n 1 "$E2E_TMP/display")
-            unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-            return 0
-        fi
-        sleep 0.1
+    # A display number drawn at random, so tests started together seldom try the same one; the display is
+    # ours once its lock file names our server and it answers. (With Xvfb -displayfd, connections to
+    # the chosen display failed now and then while other tests started servers.)
+    local n pid
+    for n in $(shuf -i 100-899 -n 40); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
+        pid=$!
+        E2E_PIDS+=($pid)
+        for _ in $(seq 1 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            if [ "$({ tr -dc 0-9 < "/tmp/.X$n-lock"; } 2>/dev/null)" = "$pid" ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
+                export DISPLAY=:$n
+                unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$pid" 2>/dev/null
     done
     echo "no X server could be started"; exit 1
 }
