@@ -137,7 +137,7 @@ check "only letters and what lies below, no halo" 2 "$colours"
 before=$(grep -c ButtonPress "$E2E_TMP/xev.log")
 xdotool mousemove $hole click 1; sleep 0.5
 check "a click on a cut-away part reaches the window below" $((before + 1)) "$(grep -c ButtonPress "$E2E_TMP/xev.log")"
-xdotool mousemove $letter click 3; sleep 0.5
+xdotool mousemove $letter click 2; sleep 0.5 # the middle button: the display window does nothing with it
 check "a click on a letter stays with the display window" $((before + 1)) "$(grep -c ButtonPress "$E2E_TMP/xev.log")"
 xdotool mousemove $letter click --repeat 2 --delay 80 1
 check_true "double click on a letter ends the program" wait_exit "$QUINDLE_PID" 5
