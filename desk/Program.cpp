@@ -17,6 +17,8 @@ namespace desk {
 Program::Program(core::SettingsStore& store) : store_(store) {}
 
 Program::~Program() {
+    if (dialog_)
+        delete dialog_.data();
     if (hint_)
         delete hint_.data();
 }
@@ -29,8 +31,16 @@ void Program::Main() {
     HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Veltrane.chm");
     Loaded = LoadSettings(store_);
     LoadMainWindow();
-    if (Loaded.TrayNotification == 1)
+    if (Loaded.TrayNotification == 1) {
         AddTrayIcon();
+        // The dialog stays loaded, put away, for as long as the icon is there.
+        LoadSettingsDialog();
+    }
+}
+
+void Program::LoadSettingsDialog() {
+    if (!dialog_ && dialogFactory_)
+        dialog_ = dialogFactory_(*this);
 }
 
 void Program::LoadMainWindow() {
@@ -39,6 +49,8 @@ void Program::LoadMainWindow() {
 }
 
 void Program::AddTrayIcon() {
+    if (tray_)
+        return;
     tray_ = std::make_unique<QSystemTrayIcon>(AppIcon());
     tray_->setToolTip(QStringLiteral("Quindle Settings"));
     connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -46,6 +58,13 @@ void Program::AddTrayIcon() {
             OpenSettingsDialog();
     });
     tray_->show();
+}
+
+void Program::RemoveTrayIcon() {
+    if (!tray_)
+        return;
+    tray_->hide();
+    tray_.reset();
 }
 
 PathOptions Program::PendingPlacement() const {
@@ -72,8 +91,15 @@ void Program::MovementCoordinates() {
 }
 
 void Program::OpenSettingsDialog() {
-    // The settings dialog arrives with a later change; every request to open it comes through here.
     ++settingsRequests_;
+    if (ended_)
+        return;
+    LoadSettingsDialog();
+    if (!dialog_)
+        return;
+    dialog_->showNormal();
+    dialog_->raise();
+    dialog_->activateWindow();
 }
 
 void Program::ShowHint(QPoint topLeft) {
@@ -113,9 +139,10 @@ void Program::EndProgram() {
     if (ended_)
         return;
     ended_ = true;
-    if (tray_) {
-        tray_->hide();
-        tray_.reset();
+    RemoveTrayIcon();
+    if (dialog_) {
+        dialog_->hide();
+        dialog_->deleteLater();
     }
     if (hint_)
         hint_->close();

@@ -13,11 +13,16 @@
 #include <memory>
 
 class QSystemTrayIcon;
+class QWidget;
 
 namespace desk {
 
 class frmMain;
 class frmToolTip;
+class Program;
+
+// Builds the settings dialog; main() installs it so this library does not depend on the dialog's.
+using SettingsDialogFactory = std::function<QWidget*(Program&)>;
 
 // The desktop program as a whole: start-up, the state every window shares, the notification icon,
 // and the rebuilding and ending of the display window.
@@ -43,9 +48,19 @@ public:
     // Prepares the next movement run from the display window's size and the screen's.
     void MovementCoordinates();
 
-    // The one way to the settings dialog: the window's right click and the icon's clicks.
+    // The one way to the settings dialog: the window's right click and the icon's clicks. Loads the
+    // dialog when it is not loaded, then shows it in front.
     void OpenSettingsDialog();
     int SettingsRequests() const { return settingsRequests_; }
+    void SetSettingsDialogFactory(SettingsDialogFactory factory) { dialogFactory_ = std::move(factory); }
+    // The loaded settings dialog (shown or put away), if any.
+    QWidget* SettingsDialog() const { return dialog_.data(); }
+    // The dialog is going away (deleted later): the next request loads a new one.
+    void SettingsDialogUnloaded() { dialog_ = nullptr; }
+
+    // The notification icon; adding an icon that is there, or removing one that is not, does nothing.
+    void AddTrayIcon();
+    void RemoveTrayIcon();
 
     // The hint window: its top-left corner in pixels.
     void ShowHint(QPoint topLeft);
@@ -68,12 +83,14 @@ public:
 
 private:
     void LoadMainWindow();
-    void AddTrayIcon();
+    void LoadSettingsDialog();
 
     core::SettingsStore& store_;
     std::unique_ptr<frmMain> main_;
     std::unique_ptr<QSystemTrayIcon> tray_;
     QPointer<frmToolTip> hint_;
+    QPointer<QWidget> dialog_;
+    SettingsDialogFactory dialogFactory_;
     std::function<PathOptions()> placementSource_;
     int settingsRequests_ = 0;
     bool ended_ = false;

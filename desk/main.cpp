@@ -5,6 +5,7 @@
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 #include "Version.h"
+#include "frmSetup.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
     platform::QuitOnTerminationSignals();
     core::QtSettingsStore store;
     desk::Program program(store);
+    program.SetSettingsDialogFactory([](desk::Program& p) { return new desk::frmSetup(p); });
     program.Main();
     return app.exec();
 }

@@ -1,0 +1,678 @@
+#include "frmSetup.h"
+
+#include "Choosers.h"
+#include "DateEntry.h"
+#include "DeskSetupRules.h"
+#include "HelpWindow.h"
+#include "MessageBoxes.h"
+#include "OptionImages.h"
+#include "Program.h"
+#include "Rounding.h"
+#include "ScreenUnits.h"
+#include "StartupEntry.h"
+#include "StoredColor.h"
+#include "SyncedTexts.h"
+#include "Version.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStackedLayout>
+#include <QTreeWidget>
+
+namespace desk {
+
+namespace {
+
+// Checks button `index` of the group, or none when the index names no button.
+void SelectOption(QButtonGroup* group, int index) {
+    if (QAbstractButton* b = group->button(index)) {
+        b->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+int CheckState(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+template <std::size_t N> void EnableAll(const std::array<QRadioButton*, N>& buttons, bool enabled) {
+    for (auto* b : buttons)
+        b->setEnabled(enabled);
+}
+
+QSizeF ScreenTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    return {size.width() * ui::TwipsPerPixelX(), size.height() * ui::TwipsPerPixelY()};
+}
+
+} // namespace
+
+frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
+    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+    setMouseTracking(true);
+    BuildControls();
+
+    connect(txtTitle, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (Loading)
+            return;
+        PendingSettings.Title = t;
+        UpdateChangedState();
+        RefreshSampleText();
+    });
+    connect(txtTarget, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (Loading)
+            return;
+        PendingSettings.Target = t;
+        UpdateChangedState();
+    });
+    connect(txtTargetPassed, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (Loading)
+            return;
+        PendingSettings.TargetPassed = t;
+        UpdateChangedState();
+    });
+    // A typed date only changes the changed state; a picked one also refreshes the sample.
+    connect(dateEntry, &ui::DateEntry::DateTyped, this, [this] {
+        if (!Loading)
+            UpdateChangedState();
+    });
+    connect(dateEntry, &ui::DateEntry::DatePicked, this, [this] {
+        Recalculate();
+        RefreshSampleFormat();
+        SelectOption(grpStyle, PendingSettings.Style);
+        EnableStyleOptions();
+        RefreshSampleText();
+        UpdateChangedState();
+    });
+
+    auto check = [this](QCheckBox* box, std::int32_t LoadedSettings::*field, auto then) {
+        connect(box, &QCheckBox::toggled, this, [this, box, field, then] {
+            if (Loading)
+                return;
+            PendingSettings.*field = CheckState(box);
+            UpdateChangedState();
+            then();
+        });
+    };
+    auto nothing = [] {};
+    check(chkRunStartup, &LoadedSettings::RunStartup, nothing);
+    check(chkTrayNotification, &LoadedSettings::TrayNotification, nothing);
+    check(chkTopMost, &LoadedSettings::TopMost, nothing);
+    check(chkToolTips, &LoadedSettings::ToolTips, nothing);
+    check(chkDays, &LoadedSettings::IncludeDays, [this] { RefreshSampleText(); });
+    check(chkTransparent, &LoadedSettings::Transparent, [this] { RefreshSampleFormat(); });
+    connect(chkSynchronize, &QCheckBox::toggled, this, &frmSetup::chkSynchronize_Click);
+    connect(chkMovementEnable, &QCheckBox::toggled, this, &frmSetup::chkMovementEnable_Click);
+
+    connect(grpStyle, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (Loading || !on)
+            return;
+        PendingSettings.Style = id;
+        UpdateChangedState();
+        RefreshSampleText();
+    });
+    auto option = [this](QButtonGroup* group, std::int32_t LoadedSettings::*field) {
+        connect(group, &QButtonGroup::idToggled, this, [this, field](int id, bool on) {
+            if (on)
+                PositionOption_Click(PendingSettings.*field, id);
+        });
+    };
+    option(grpPosition, &LoadedSettings::Position);
+    option(grpHoriz, &LoadedSettings::Horizontal);
+    option(grpVert, &LoadedSettings::Vertical);
+    option(grpHorizDirect, &LoadedSettings::HorizDirection);
+    option(grpVertDirect, &LoadedSettings::VertDirection);
+    connect(HScrollSpeed, &QScrollBar::valueChanged, this, &frmSetup::HScrollSpeed_Change);
+    connect(HScrollInterval, &QScrollBar::valueChanged, this, &frmSetup::HScrollInterval_Change);
+    connect(HScrollOffSetHoriz, &QScrollBar::valueChanged, this, &frmSetup::HScrollOffSetHoriz_Change);
+    connect(HScrollOffSetVert, &QScrollBar::valueChanged, this, &frmSetup::HScrollOffSetVert_Change);
+
+    connect(tvwOptions, &QTreeWidget::currentItemChanged, this, [this] { tvwOptions_Click(); });
+    connect(tvwOptions, &QTreeWidget::itemDoubleClicked, this, [this] { nodes_[3]->setExpanded(true); });
+
+    connect(cmdFormatText, &QPushButton::clicked, this, &frmSetup::cmdFormatText_Click);
+    connect(cmdBackground, &QPushButton::clicked, this, &frmSetup::cmdBackground_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmSetup::cmdOK_Click);
+    connect(cmdApply, &QPushButton::clicked, this, &frmSetup::cmdApply_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmSetup::cmdCancel_Click);
+    connect(cmdRestoreSettings, &QPushButton::clicked, this, &frmSetup::RestoreLoadedSettings);
+    connect(cmdExitProgram, &QPushButton::clicked, this, &frmSetup::cmdExitProgram_Click);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { ui::ShowHelp(this, program_.HelpFile, ui::kDesktopSettingsTopic); });
+    connect(cmdAbout, &QPushButton::clicked, this, [this] {
+        about::frmAbout box(core::Program::Desktop, QFileInfo(program_.HelpFile).absolutePath(), this);
+        box.exec();
+    });
+
+    Form_Load();
+    program_.SetPendingPlacementSource([this] { return PendingPlacement(); });
+}
+
+frmSetup::~frmSetup() {
+    program_.SetPendingPlacementSource({});
+}
+
+PathOptions frmSetup::PendingPlacement() const {
+    const LoadedSettings& p = PendingSettings;
+    return {p.Position,      p.Horizontal,  p.Vertical,  p.HorizDirection,
+            p.VertDirection, p.OffSetHoriz, p.OffSetVert};
+}
+
+void frmSetup::Form_Load() {
+    setWindowTitle(QStringLiteral("Settings - %1 - v %2.%3")
+                       .arg(QApplication::applicationName())
+                       .arg(core::kVersionMajor)
+                       .arg(core::kVersionMinor));
+    fraTextDate->setEnabled(true);
+    setWindowIcon(QIcon(OptionImage(1, 32)));
+
+    // The offset sliders reach from one screen edge to the other for the display window's size.
+    const QSizeF screen = ScreenTwips();
+    const frmMain* display = program_.MainWindow();
+    const double width = display ? display->Width() : 0;
+    const double height = display ? display->Height() : 0;
+    const OffsetRange horiz = HorizontalOffsetRange(screen.height(), height);
+    const OffsetRange vert = VerticalOffsetRange(screen.width(), width);
+    // The horizontal slider's left end is its positive ("Lower") end.
+    HScrollOffSetHoriz->setRange(std::min(horiz.Minimum, horiz.Maximum),
+                                 std::max(horiz.Minimum, horiz.Maximum));
+    HScrollOffSetHoriz->setInvertedAppearance(horiz.Minimum > horiz.Maximum);
+    HScrollOffSetHoriz->setInvertedControls(horiz.Minimum > horiz.Maximum);
+    HScrollOffSetVert->setRange(vert.Minimum, vert.Maximum);
+
+    lblHints[1]->setText(tr(
+        "Enabling Movement may make it difficult to click on the moving text to either Exit the program by "
+        "Double Clicking, or to display the Settings Dialog by Right Clicking. This becomes especially true "
+        "when speed is fast or when the background is transparent."));
+    lblHints[2]->setText(tr("Solution: The Settings Dialog may also be opened from the Notification Area "
+                            "(System Tray) by Clicking the Icon if this setting is enabled in the General "
+                            "section."));
+    lblHelp[0]->setText(
+        tr("If the Background is Transparent you must Double Click or Right Click directly on "
+           "the text to Exit the Program or to show the Settings Dialog. Clicking the "
+           "Background will not work since a Transparent Background is actually showing the "
+           "Desktop."));
+    lblHelp[1]->setText(tr("If Movement is Enabled you may control Placement on the Desktop using the "
+                           "Position Options."));
+    lblHelp[2]->setText(
+        tr("If Movement is Disabled you may control Placement on the Desktop using the normal "
+           "Drag and Drop method."));
+
+    // A stored page that names none of the six shows the first.
+    const DialogPlacement placement = ReadDialogPlacement(program_.Store());
+    SetupOption_ = placement.Option >= 1 && placement.Option <= 6 ? placement.Option : 1;
+    nodes_[3]->setExpanded(true);
+    tvwOptions->setCurrentItem(nodes_[SetupOption_]);
+    tvwOptions_Click();
+
+    Loading = true;
+    dateEntry->SetLoadedDateText(program_.Loaded.Date);
+    dateEntry->SetLoading(true);
+    RestoreLoadedSettings();
+    dateEntry->SetLoading(false);
+    Loading = false;
+    EnableStyleOptions();
+
+    adjustSize();
+    const double tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
+    const QPointF at = DialogPlace(QPointF(placement.Left, placement.Top), this->width() * tx,
+                                   this->height() * ty, screen.width(), screen.height());
+    move(core::TwipsToPixels(at.x(), tx), core::TwipsToPixels(at.y(), ty));
+
+    if (program_.Loaded.TrayNotification == 1)
+        program_.AddTrayIcon(); // and the dialog stays hidden until the icon or the window asks for it
+}
+
+void frmSetup::tvwOptions_Click() {
+    const QTreeWidgetItem* node = tvwOptions->currentItem();
+    if (!node)
+        return;
+    SetupOption_ = node->data(0, Qt::UserRole).toInt();
+    lblOptionsTitle->setText(fraOptions[SetupOption_]->title());
+    const QPixmap picture = OptionImage(SetupOption_, 32);
+    imgOptTitleLeft->setPixmap(picture);
+    imgOptTitleRight->setPixmap(picture);
+    pages_->setCurrentWidget(fraOptions[SetupOption_]);
+}
+
+void frmSetup::RestoreLoadedSettings() {
+    LoadedSettings& p = PendingSettings;
+    p = program_.Loaded;
+
+    ShowSwatch(picFontColour, p.TextFontColor);
+    ShowSwatch(picBackColour, p.BackgroundColor);
+    dateEntry->HideCalendar();
+    lblSpeed->setText(QString::number(p.Speed));
+    lblInterval->setText(DescribeInterval(p.Interval));
+
+    // Outside loading, setting a control runs its handler as a click would, so the movement box and
+    // the delay slider act on the display window again for the restored values.
+    HScrollSpeed->setValue(p.Speed);
+    HScrollInterval->setValue(p.Interval);
+    HScrollOffSetHoriz->setValue(p.OffSetHoriz);
+    HScrollOffSetVert->setValue(p.OffSetVert);
+    txtTitle->setText(p.Title);
+    txtTarget->setText(p.Target);
+    txtTargetPassed->setText(p.TargetPassed);
+    dateEntry->ShowStoredDate(p.Date);
+
+    SelectOption(grpStyle, p.Style);
+    SelectOption(grpHoriz, p.Horizontal);
+    SelectOption(grpVert, p.Vertical);
+    SelectOption(grpHorizDirect, p.HorizDirection);
+    SelectOption(grpVertDirect, p.VertDirection);
+    SelectOption(grpPosition, p.Position);
+    chkSynchronize->setChecked(p.Synchronize == 1);
+    chkRunStartup->setChecked(p.RunStartup == 1);
+    chkTrayNotification->setChecked(p.TrayNotification == 1);
+    chkTopMost->setChecked(p.TopMost == 1);
+    chkToolTips->setChecked(p.ToolTips == 1);
+    chkTransparent->setChecked(p.Transparent == 1);
+    chkDays->setChecked(p.IncludeDays == 1);
+    chkMovementEnable->setChecked(p.Movement == 1);
+
+    UpdatePositionControls();
+    if (p.Movement != 1) {
+        lblMovementMsg->show();
+        EnableMovementControls(false);
+    } else {
+        lblMovementMsg->hide();
+        EnableMovementControls(true);
+    }
+
+    if (dateEntry->HasValidDate())
+        dateEntry->ShowDateState(0);
+    Recalculate();
+    RefreshSampleFormat();
+    RefreshSampleText();
+    UpdateChangedState();
+}
+
+void frmSetup::ReloadSyncedTexts() {
+    const core::SyncedTexts t = core::ReloadSyncedTexts(program_.Store(), PendingSettings.Synchronize,
+                                                        core::Section::Desktop, program_.Loaded.Today);
+    PendingSettings.Title = t.Title;
+    PendingSettings.Target = t.Target;
+    PendingSettings.TargetPassed = t.TargetPassed;
+    const bool wasLoading = Loading;
+    Loading = true;
+    txtTitle->setText(t.Title);
+    txtTarget->setText(t.Target);
+    txtTargetPassed->setText(t.TargetPassed);
+    Loading = wasLoading;
+    dateEntry->ShowStoredDate(t.Date);
+    RefreshSampleText();
+}
+
+void frmSetup::Recalculate() {
+    const LoadedSettings& p = PendingSettings;
+    const QString failure = CalculateTimeLeft(
+        dateEntry->PendingDate(), {p.Title, p.Target, p.TargetPassed, p.IncludeDays, p.Style}, texts_);
+    // The display window has already told the user about a stored date it could not use.
+    if (!failure.isEmpty() && !Loading)
+        ui::ShowMessage({this, failure, QMessageBox::Critical});
+}
+
+void frmSetup::EnableStyleOptions() {
+    for (auto* b : optStyle)
+        b->setEnabled(!texts_.TargetReached);
+}
+
+void frmSetup::ShowSwatch(QLabel* swatch, std::int32_t colour) {
+    QPalette pal = swatch->palette();
+    pal.setColor(QPalette::Window, ui::ColorFromStored(colour));
+    swatch->setPalette(pal);
+}
+
+void frmSetup::RefreshSampleFormat() {
+    const LoadedSettings& p = PendingSettings;
+    QFont f(p.TextFontName);
+    f.setPointSize(std::clamp(p.TextFontSize, 1, 400));
+    f.setBold(p.TextFontBold);
+    f.setItalic(p.TextFontItalic);
+    f.setStrikeOut(p.TextFontStrikethru);
+    f.setUnderline(p.TextFontUnderline);
+    lblSampleText->setFont(f);
+    QPalette pal = lblSampleText->palette();
+    pal.setColor(QPalette::WindowText, ui::ColorFromStored(p.TextFontColor));
+    pal.setColor(QPalette::Window, ui::ColorFromStored(p.BackgroundColor));
+    lblSampleText->setPalette(pal);
+    lblSampleText->setAutoFillBackground(p.Transparent != 1);
+    lblSampleText->update();
+}
+
+void frmSetup::RefreshSampleText() {
+    const SampleCaption s = SampleFor(texts_, PendingSettings);
+    if (s.DaysEnabled)
+        chkDays->setEnabled(*s.DaysEnabled);
+    lblSampleText->setText(s.Text);
+}
+
+void frmSetup::UpdateChangedState() {
+    settingsChanged_ = SettingsDiffer(PendingSettings, dateEntry->PendingDate(), program_.Loaded);
+    for (QPushButton* b : {cmdOK, cmdApply, cmdRestoreSettings})
+        b->setEnabled(settingsChanged_);
+    if (settingsChanged_) {
+        cmdCancel->setText(tr("Cancel"));
+        cmdCancel->setToolTip(tr(" Cancel all changes and Close Settings Dialog "));
+    } else {
+        cmdCancel->setText(tr("Close"));
+        cmdCancel->setToolTip(tr(" Close Settings Dialog "));
+    }
+}
+
+void frmSetup::UpdatePositionControls() {
+    EnableAll(optHorizDirect, true);
+    EnableAll(optVertDirect, true);
+    EnableAll(optHoriz, true);
+    EnableAll(optVert, true);
+    const PositionControls c = PositionControlsFor(PendingPlacement());
+    if (!c.Known)
+        return;
+    fraDirection->setEnabled(c.DirectionFrameEnabled);
+    if (c.ShowHoriz) {
+        const bool h = *c.ShowHoriz;
+        fraHoriz->setVisible(h);
+        fraHorizDirect->setVisible(h);
+        fraVert->setVisible(!h);
+        fraVertDirect->setVisible(!h);
+    }
+    EnableAll(optHorizDirect, c.HorizDirectEnabled);
+    EnableAll(optVertDirect, c.VertDirectEnabled);
+    EnableAll(optHoriz, c.HorizPlacementEnabled);
+    EnableAll(optVert, c.VertPlacementEnabled);
+    if (!c.OffsetLeftLabel.isEmpty()) {
+        lblOffsetLeft->setText(c.OffsetLeftLabel);
+        lblOffsetRight->setText(c.OffsetRightLabel);
+    }
+    if (c.HorizSliderValue)
+        HScrollOffSetHoriz->setValue(*c.HorizSliderValue);
+    if (c.VertSliderValue)
+        HScrollOffSetVert->setValue(*c.VertSliderValue);
+    lblOffSetAmount->setText(c.AmountText);
+    for (QWidget* w : {static_cast<QWidget*>(lblOffSetMsg), static_cast<QWidget*>(lblOffsetLeft),
+                       static_cast<QWidget*>(lblOffsetRight)})
+        w->setEnabled(c.OffsetEnabled);
+    if (c.ShowHoriz) {
+        QScrollBar* shown = *c.ShowHoriz ? HScrollOffSetHoriz : HScrollOffSetVert;
+        QScrollBar* hidden = *c.ShowHoriz ? HScrollOffSetVert : HScrollOffSetHoriz;
+        hidden->hide();
+        shown->show();
+        shown->setEnabled(c.OffsetEnabled);
+    } else {
+        HScrollOffSetHoriz->setEnabled(false);
+        HScrollOffSetVert->setEnabled(false);
+    }
+}
+
+void frmSetup::EnableMovementControls(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             fraPosition, fraDirection, HScrollSpeed, HScrollInterval, lblSlow, lblFast, lblShorter,
+             lblLonger, lblIntervalCaption, lblOffSetMsg, lblOffsetLeft, lblOffsetRight, HScrollOffSetHoriz})
+        w->setEnabled(enabled);
+    EnableAll(optHorizDirect, enabled);
+    EnableAll(optVertDirect, enabled);
+    EnableAll(optPosition, enabled);
+    EnableAll(optHoriz, enabled);
+    EnableAll(optVert, enabled);
+    if (!enabled) {
+        HScrollOffSetVert->setEnabled(false);
+        return;
+    }
+    UpdatePositionControls();
+    MovementCoordinates();
+}
+
+void frmSetup::MovementCoordinates() {
+    program_.MovementCoordinates();
+}
+
+void frmSetup::MoveDisplayToStoredPlace() {
+    frmMain* display = program_.MainWindow();
+    if (!display)
+        return;
+    const WindowPosition at = ReadPosition(program_.Store());
+    display->move(core::TwipsToPixels(at.Left, ui::TwipsPerPixelX()),
+                  core::TwipsToPixels(at.Top, ui::TwipsPerPixelY()));
+}
+
+void frmSetup::chkMovementEnable_Click() {
+    if (Loading)
+        return;
+    PendingSettings.Movement = CheckState(chkMovementEnable);
+    frmMain* display = program_.MainWindow();
+    if (PendingSettings.Movement == 0) {
+        if (display) {
+            display->tmrInterval.stop();
+            display->tmrMovement.stop();
+        }
+        lblMovementMsg->show();
+        EnableMovementControls(false);
+        MoveDisplayToStoredPlace();
+    } else {
+        if (display)
+            display->tmrMovement.start();
+        lblMovementMsg->hide();
+        EnableMovementControls(true);
+    }
+    UpdateChangedState();
+}
+
+void frmSetup::chkSynchronize_Click() {
+    if (Loading)
+        return;
+    PendingSettings.Synchronize = CheckState(chkSynchronize);
+    ReloadSyncedTexts();
+    UpdateChangedState();
+}
+
+void frmSetup::HScrollSpeed_Change(int value) {
+    if (Loading)
+        return;
+    PendingSettings.Speed = value;
+    lblSpeed->setText(QString::number(value));
+    UpdateChangedState();
+}
+
+void frmSetup::HScrollInterval_Change(int value) {
+    if (Loading)
+        return;
+    PendingSettings.Interval = value;
+    if (frmMain* display = program_.MainWindow())
+        display->tmrInterval.setInterval(DialogIntervalTimerMs(value));
+    lblInterval->setText(DescribeInterval(value));
+    UpdateChangedState();
+}
+
+void frmSetup::HScrollOffSetHoriz_Change(int value) {
+    if (Loading)
+        return;
+    PendingSettings.OffSetHoriz = value;
+    lblOffSetAmount->setText(OffsetAmountText(true, value));
+    UpdateChangedState();
+}
+
+void frmSetup::HScrollOffSetVert_Change(int value) {
+    if (Loading)
+        return;
+    PendingSettings.OffSetVert = value;
+    lblOffSetAmount->setText(OffsetAmountText(false, value));
+    UpdateChangedState();
+}
+
+void frmSetup::PositionOption_Click(std::int32_t& field, int index) {
+    if (Loading)
+        return;
+    field = index;
+    UpdatePositionControls();
+    MovementCoordinates();
+    UpdateChangedState();
+}
+
+void frmSetup::cmdFormatText_Click() {
+    LoadedSettings& p = PendingSettings;
+    const ui::FontChoice initial{p.TextFontName,   double(p.TextFontSize), p.TextFontColor,    p.TextFontBold,
+                                 p.TextFontItalic, p.TextFontStrikethru,   p.TextFontUnderline};
+    const auto chosen = ui::ChooseFont(this, initial);
+    if (!chosen)
+        return;
+    p.TextFontName = chosen->Name;
+    p.TextFontSize = core::RoundToInt32(chosen->Size);
+    p.TextFontColor = chosen->Color;
+    p.TextFontBold = chosen->Bold;
+    p.TextFontItalic = chosen->Italic;
+    p.TextFontStrikethru = chosen->Strikethru;
+    p.TextFontUnderline = chosen->Underline;
+    ShowSwatch(picFontColour, p.TextFontColor);
+    UpdateChangedState();
+    RefreshSampleFormat();
+}
+
+void frmSetup::cmdBackground_Click() {
+    const auto chosen = ui::ChooseColor(this, ui::ColorFromStored(PendingSettings.BackgroundColor));
+    if (!chosen)
+        return;
+    PendingSettings.BackgroundColor = ui::StoredFromColor(*chosen);
+    ShowSwatch(picBackColour, PendingSettings.BackgroundColor);
+    UpdateChangedState();
+    RefreshSampleFormat();
+}
+
+bool frmSetup::SaveSettings() {
+    if (!dateEntry->HasValidDate()) {
+        dateEntry->ShowDateState(-1);
+        QApplication::beep();
+        dateEntry->txtDate->setFocus();
+        return false;
+    }
+    if (!desk::SaveSettings(program_.Store(), PendingSettings, dateEntry->PendingDate())) {
+        // Saying nothing would lose the user's changes silently; the dialog stays open to try again.
+        ui::ShowMessage({this,
+                         tr("The settings could not be saved.\r\n\r\nPlease check that your settings folder "
+                            "can be written, then try again."),
+                         QMessageBox::Critical});
+        return false;
+    }
+    if (PendingSettings.RunStartup != program_.Loaded.RunStartup) {
+        if (chkRunStartup->isChecked())
+            AddStartupEntry();
+        else
+            RemoveStartupEntry();
+    }
+    if (PendingSettings.TrayNotification == 1)
+        program_.AddTrayIcon();
+    else
+        program_.RemoveTrayIcon();
+    return true;
+}
+
+void frmSetup::SaveDialogPlacement() {
+    const float left = float(core::PixelsToTwips(x(), ui::TwipsPerPixelX()));
+    const float top = float(core::PixelsToTwips(y(), ui::TwipsPerPixelY()));
+    // Only the dialog's own place is lost; closing goes on.
+    if (!desk::SaveDialogPlacement(program_.Store(), left, top, SetupOption_))
+        ui::ShowMessage(
+            {this, tr("The place of the Settings Dialog could not be saved."), QMessageBox::Warning});
+}
+
+void frmSetup::ReloadDisplay() {
+    program_.Loaded = LoadSettings(program_.Store());
+    program_.ReloadDisplay();
+    RestoreLoadedSettings();
+}
+
+void frmSetup::PutAway() {
+    dateEntry->HideCalendar();
+    if (program_.Loaded.TrayNotification != 1)
+        Unload();
+    else
+        hide(); // loaded and hidden, for the notification icon
+}
+
+void frmSetup::Unload() {
+    unloading_ = true;
+    hide();
+    program_.SettingsDialogUnloaded();
+    deleteLater();
+}
+
+void frmSetup::cmdOK_Click() {
+    SaveDialogPlacement();
+    dateEntry->HideCalendar();
+    if (settingsChanged_) {
+        if (!SaveSettings())
+            return;
+        ReloadDisplay();
+    }
+    PutAway();
+}
+
+void frmSetup::cmdApply_Click() {
+    if (!SaveSettings())
+        return;
+    ReloadDisplay();
+}
+
+void frmSetup::cmdCancel_Click() {
+    ExitRequested = false;
+    SaveDialogPlacement();
+    dateEntry->HideCalendar();
+    if (settingsChanged_)
+        RestoreLoadedSettings();
+    if (program_.Loaded.Movement == 0)
+        MoveDisplayToStoredPlace();
+    PutAway();
+}
+
+void frmSetup::cmdExitProgram_Click() {
+    SaveDialogPlacement();
+    ExitRequested = true;
+    unloading_ = true;
+    hide();
+    program_.EndProgram();
+}
+
+void frmSetup::reject() {
+    cmdCancel_Click();
+}
+
+void frmSetup::closeEvent(QCloseEvent* event) {
+    if (unloading_ || ExitRequested) {
+        event->accept();
+        return;
+    }
+    if (program_.Loaded.TrayNotification == 1) {
+        // With the icon on, closing is Cancel: the dialog goes back to the notification area.
+        event->ignore();
+        cmdCancel_Click();
+        return;
+    }
+    // Without the icon the dialog is unloaded as it is, without Cancel's steps.
+    event->accept();
+    Unload();
+}
+
+void frmSetup::mouseMoveEvent(QMouseEvent* event) {
+    program_.HideHint();
+    QDialog::mouseMoveEvent(event);
+}
+
+} // namespace desk

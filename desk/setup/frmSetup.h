@@ -1,0 +1,179 @@
+#pragma once
+
+#include "DeskSettings.h"
+#include "DeskTimeLeft.h"
+#include "MovementPath.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QStackedLayout;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace ui {
+class DateEntry;
+}
+
+namespace desk {
+
+class Program;
+
+// The desktop program's settings dialog. Modeless, beside the running display window: it edits a
+// working copy against the program's loaded settings, can save without closing (Apply), and its
+// movement box and delay slider act on the live window at once. While the notification icon is on it
+// stays loaded and is put away instead of closed.
+class frmSetup : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSetup(Program& program, QWidget* parent = nullptr);
+    ~frmSetup() override;
+
+    const LoadedSettings& Pending() const { return PendingSettings; }
+    bool SettingsChanged() const { return settingsChanged_; }
+    int SetupOption() const { return SetupOption_; }
+    // The placement and offsets the moving window reads at every tick.
+    PathOptions PendingPlacement() const;
+
+    // Controls, named as the dialog's handlers know them.
+    QLabel* imgOptTitleLeft;
+    QLabel* lblOptionsTitle;
+    QLabel* imgOptTitleRight;
+    QTreeWidget* tvwOptions;
+    std::array<QGroupBox*, 7> fraOptions{}; // 1 to 6
+
+    QGroupBox* fraTextDate;
+    QLineEdit* txtTitle;
+    QLineEdit* txtTarget;
+    QLineEdit* txtTargetPassed;
+    ui::DateEntry* dateEntry;
+    QCheckBox* chkSynchronize;
+
+    QCheckBox* chkTrayNotification;
+    QCheckBox* chkRunStartup;
+    QCheckBox* chkTopMost;
+    QCheckBox* chkToolTips;
+
+    std::array<QRadioButton*, 2> optStyle{};
+    QCheckBox* chkDays;
+    QPushButton* cmdFormatText;
+    QLabel* picFontColour;
+    QPushButton* cmdBackground;
+    QLabel* picBackColour;
+    QCheckBox* chkTransparent;
+
+    QCheckBox* chkMovementEnable;
+    QScrollBar* HScrollSpeed;
+    QLabel* lblSpeed;
+    QLabel* lblSlow;
+    QLabel* lblFast;
+    QScrollBar* HScrollInterval;
+    QLabel* lblIntervalCaption;
+    QLabel* lblInterval;
+    QLabel* lblShorter;
+    QLabel* lblLonger;
+
+    QGroupBox* fraPosition;
+    std::array<QRadioButton*, 3> optPosition{};
+    QGroupBox* fraDirection;
+    QWidget* fraHoriz;
+    QWidget* fraVert;
+    QWidget* fraHorizDirect;
+    QWidget* fraVertDirect;
+    std::array<QRadioButton*, 3> optHoriz{};
+    std::array<QRadioButton*, 3> optVert{};
+    std::array<QRadioButton*, 2> optHorizDirect{};
+    std::array<QRadioButton*, 2> optVertDirect{};
+    QLabel* lblOffSetMsg;
+    QScrollBar* HScrollOffSetHoriz;
+    QScrollBar* HScrollOffSetVert;
+    QLabel* lblOffsetLeft;
+    QLabel* lblOffsetRight;
+    QLabel* lblOffSetAmount;
+    QLabel* lblMovementMsg;
+
+    std::array<QLabel*, 3> lblHints{};
+    std::array<QLabel*, 3> lblHelp{};
+
+    QGroupBox* fraSample;
+    QLabel* lblSampleText;
+
+    QPushButton* cmdOK;
+    QPushButton* cmdApply;
+    QPushButton* cmdCancel;
+    QPushButton* cmdRestoreSettings;
+    QPushButton* cmdExitProgram;
+    QPushButton* cmdHelp;
+    QPushButton* cmdAbout;
+
+    void cmdOK_Click();
+    void cmdApply_Click();
+    void cmdCancel_Click();
+    void cmdExitProgram_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void reject() override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    void tvwOptions_Click();
+    void RestoreLoadedSettings();
+    void ReloadSyncedTexts();
+    void UpdateChangedState();
+    void RefreshSampleFormat();
+    void RefreshSampleText();
+    void Recalculate();
+    void EnableStyleOptions();
+    bool SaveSettings();
+    void SaveDialogPlacement();
+    void ReloadDisplay();
+    void PutAway();
+    void Unload();
+    void MoveDisplayToStoredPlace();
+    void ShowSwatch(QLabel* swatch, std::int32_t colour);
+
+    void UpdatePositionControls();
+    void EnableMovementControls(bool enabled);
+    void MovementCoordinates();
+
+    void cmdFormatText_Click();
+    void cmdBackground_Click();
+    void chkSynchronize_Click();
+    void chkMovementEnable_Click();
+    void HScrollSpeed_Change(int value);
+    void HScrollInterval_Change(int value);
+    void HScrollOffSetHoriz_Change(int value);
+    void HScrollOffSetVert_Change(int value);
+    void PositionOption_Click(std::int32_t& field, int index);
+
+    Program& program_;
+    LoadedSettings PendingSettings;
+    DisplayTexts texts_; // the sample's own remaining-time texts
+    bool Loading = false;
+    bool settingsChanged_ = false;
+    bool ExitRequested = false;
+    bool unloading_ = false;
+    int SetupOption_ = 1;
+    std::array<QTreeWidgetItem*, 7> nodes_{};
+    QStackedLayout* pages_;
+    QButtonGroup* grpStyle;
+    QButtonGroup* grpPosition;
+    QButtonGroup* grpHoriz;
+    QButtonGroup* grpVert;
+    QButtonGroup* grpHorizDirect;
+    QButtonGroup* grpVertDirect;
+};
+
+} // namespace desk

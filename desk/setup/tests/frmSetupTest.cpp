@@ -1,0 +1,530 @@
+#include "frmSetup.h"
+#include "Clock.h"
+#include "DateEntry.h"
+#include "DeskSettings.h"
+#include "MemoryStore.h"
+#include "MessageBoxes.h"
+#include "Program.h"
+#include "ScreenUnits.h"
+#include "frmMain.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using core::Section;
+
+const QStringList kPlacementKeys{QStringLiteral("Desktop/SetupLeft"), QStringLiteral("Desktop/SetupTop"),
+                                 QStringLiteral("Desktop/SetupOption")};
+
+// The desktop program over a store in memory on 10 May 2024 (target 13 July 2025), with its settings
+// dialog opened the way the window's right click opens it.
+class DeskSetup : public ::testing::Test {
+protected:
+    DeskSetup() {
+        QCoreApplication::setApplicationName(QStringLiteral("Quindle"));
+        Put("Date", "2025-07-13", Section::Common);
+        Put("TrayNotification", "0");
+        Put("RunStartup", "0");
+        Put("PositionLeft", "1500");
+        Put("PositionTop", "3000");
+        previousAnswerer_ = ui::SetMessageAnswerer([this](const ui::MessageRequest& r) {
+            messages.append(r.text);
+            return QMessageBox::Ok;
+        });
+    }
+    ~DeskSetup() override {
+        program.reset();
+        Settle();
+        ui::SetMessageAnswerer(previousAnswerer_);
+    }
+    void Put(const char* key, const QString& value, Section section = Section::Desktop) {
+        store.Put(section, QString::fromLatin1(key), value);
+    }
+    QString Stored(const char* key, Section section = Section::Desktop) const {
+        return store.values.value(MemoryStore::Address(section, QString::fromLatin1(key)));
+    }
+    void Start() {
+        program = std::make_unique<desk::Program>(store);
+        program->SetSettingsDialogFactory([](desk::Program& p) { return new desk::frmSetup(p); });
+        program->Main();
+    }
+    desk::frmSetup& Open() {
+        if (!program)
+            Start();
+        program->OpenSettingsDialog();
+        auto* dialog = qobject_cast<desk::frmSetup*>(program->SettingsDialog());
+        EXPECT_TRUE(dialog);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        store.writes.clear();
+        return *dialog;
+    }
+    desk::frmSetup* Dialog() const { return qobject_cast<desk::frmSetup*>(program->SettingsDialog()); }
+    static void Settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static void Click(QAbstractButton* b) {
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+    static void Retype(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    // Chooses a page by clicking its node in the tree.
+    static void ShowPage(desk::frmSetup& d, const QString& node) {
+        const auto found = d.tvwOptions->findItems(node, Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+        const QRect r = d.tvwOptions->visualItemRect(found.first());
+        QTest::mouseClick(d.tvwOptions->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QSet<QString> Writes() const { return QSet<QString>(store.writes.cbegin(), store.writes.cend()); }
+
+    core::ScopedToday today{QDate(2024, 5, 10)};
+    MemoryStore store;
+    std::unique_ptr<desk::Program> program;
+    QStringList messages;
+
+private:
+    ui::MessageAnswerer previousAnswerer_;
+};
+
+TEST_F(DeskSetup, CloseWithoutAnEditWritesOnlyThePlacement) {
+    const struct {
+        const char* tray;
+        bool stillLoaded;
+    } rows[] = {{"0", false}, {"1", true}};
+    for (const auto& row : rows) {
+        Put("TrayNotification", row.tray);
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Settings - Quindle - v 3.0"));
+        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+        EXPECT_EQ(d.cmdCancel->toolTip(), QStringLiteral(" Close Settings Dialog "));
+        EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
+        Click(d.cmdCancel);
+        Settle();
+        EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend())) << row.tray;
+        EXPECT_EQ(program->SettingsDialog() != nullptr, row.stillLoaded) << row.tray;
+        if (program->SettingsDialog()) {
+            EXPECT_FALSE(program->SettingsDialog()->isVisible());
+        }
+        EXPECT_TRUE(program->MainWindow() && !program->Ended()) << row.tray;
+    }
+}
+
+TEST_F(DeskSetup, ClosingTheWindowWithTheIconOnPutsTheDialogAwayAsCancelDoes) {
+    Put("TrayNotification", "1");
+    Put("Movement", "1");
+    Start();
+    ASSERT_TRUE(Dialog());
+    EXPECT_FALSE(Dialog()->isVisible()); // loaded hidden at start, for the icon
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Movement"));
+    Click(d.chkMovementEnable);
+    EXPECT_FALSE(program->MainWindow()->tmrMovement.isActive());
+    d.close();
+    Settle();
+    ASSERT_EQ(program->SettingsDialog(), &d);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(d.chkMovementEnable->isChecked());
+    EXPECT_TRUE(program->MainWindow()->tmrMovement.isActive());
+    EXPECT_FALSE(store.writes.contains(QStringLiteral("Desktop/Movement")));
+}
+
+TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
+    desk::frmSetup& d = Open();
+    const desk::frmMain* before = program->MainWindow();
+    const int widthBefore = before->width();
+    Retype(d.txtTitle, QStringLiteral("A much longer title than before, for the window"));
+    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    Click(d.cmdApply);
+    Settle();
+    EXPECT_EQ(Stored("Title", Section::Common),
+              QStringLiteral("A much longer title than before, for the window"));
+    ASSERT_TRUE(program->MainWindow());
+    EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("A much longer title")));
+    EXPECT_GT(program->MainWindow()->width(), widthBefore);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+    EXPECT_FALSE(d.cmdApply->isEnabled());
+
+    store.writes.clear();
+    Click(d.cmdCancel);
+    Settle();
+    EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
+    EXPECT_EQ(Stored("Title", Section::Common),
+              QStringLiteral("A much longer title than before, for the window"));
+}
+
+TEST_F(DeskSetup, ClearingMovementStopsTheWindowAtItsStoredPlaceAndCancelRestartsIt) {
+    Put("Movement", "1");
+    desk::frmSetup& d = Open();
+    desk::frmMain* display = program->MainWindow();
+    ASSERT_TRUE(display->tmrMovement.isActive());
+    ShowPage(d, QStringLiteral("Movement"));
+    Click(d.chkMovementEnable);
+    EXPECT_FALSE(display->tmrMovement.isActive());
+    EXPECT_FALSE(display->tmrInterval.isActive());
+    EXPECT_EQ(display->pos(), QPoint(100, 200)); // 1500 and 3000 twips at 15 twips a pixel
+    EXPECT_FALSE(d.HScrollSpeed->isEnabled());
+    EXPECT_FALSE(d.optPosition[0]->isEnabled());
+    EXPECT_FALSE(d.lblMovementMsg->isHidden());
+    EXPECT_TRUE(store.writes.isEmpty());
+
+    Click(d.cmdCancel);
+    Settle();
+    ASSERT_EQ(program->MainWindow(), display);
+    EXPECT_TRUE(display->tmrMovement.isActive());
+    EXPECT_EQ(Stored("Movement"), QStringLiteral("1"));
+}
+
+TEST_F(DeskSetup, ThePauseSliderSetsThePauseTimerAtOnce) {
+    const struct {
+        Qt::Key key;
+        int value;
+        int ms;
+    } rows[] = {
+        {Qt::Key_End, 360, 60000},
+        {Qt::Key_Home, 0, 1},
+        {Qt::Key_Right, 1, 60000},
+        {Qt::Key_Left, 0, 1},
+    };
+    Put("Movement", "1");
+    Put("Interval", "5");
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Movement"));
+    for (const auto& row : rows) {
+        QTest::keyClick(d.HScrollInterval, row.key);
+        EXPECT_EQ(d.HScrollInterval->value(), row.value);
+        EXPECT_EQ(program->MainWindow()->tmrInterval.interval(), row.ms) << row.value;
+        EXPECT_EQ(d.Pending().Interval, row.value);
+    }
+    EXPECT_EQ(d.lblInterval->text(), QStringLiteral("No Delay - Movement will repeat immediately."));
+    EXPECT_TRUE(store.writes.isEmpty());
+}
+
+TEST_F(DeskSetup, OnTheTargetDayTheStyleOptionsAreOffAndTheSampleShowsTheDisplayText) {
+    const struct {
+        QDate today;
+        bool styleEnabled;
+    } rows[] = {{QDate(2025, 7, 13), false}, {QDate(2025, 7, 20), false}, {QDate(2025, 7, 12), true}};
+    for (const auto& row : rows) {
+        core::ScopedToday day(row.today);
+        program.reset();
+        Settle();
+        Put("Target", "It is here!", Section::Common);
+        desk::frmSetup& d = Open();
+        EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled) << row.today.toString().toStdString();
+        EXPECT_EQ(d.optStyle[1]->isEnabled(), row.styleEnabled);
+        if (!row.styleEnabled)
+            EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
+        else
+            EXPECT_TRUE(d.lblSampleText->text().startsWith(d.txtTitle->text()));
+    }
+}
+
+TEST_F(DeskSetup, TheStoredPageIsShown) {
+    const struct {
+        const char* stored;
+        int option;
+        const char* title;
+    } rows[] = {
+        {"5", 5, "Hints"},      {"1", 1, "General Settings"}, {"4", 4, "Position Settings"},
+        {"6", 6, "Quick Help"}, {"9", 1, "General Settings"}, {"0", 1, "General Settings"},
+    };
+    for (const auto& row : rows) {
+        Put("SetupOption", row.stored);
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        EXPECT_EQ(d.SetupOption(), row.option) << row.stored;
+        EXPECT_EQ(d.lblOptionsTitle->text(), QString::fromUtf8(row.title)) << row.stored;
+        for (int i = 1; i <= 6; ++i)
+            EXPECT_EQ(d.fraOptions[i]->isVisible(), i == row.option) << row.stored << " page " << i;
+        EXPECT_EQ(d.tvwOptions->currentItem()->data(0, Qt::UserRole).toInt(), row.option);
+        const auto movement = d.tvwOptions->findItems(QStringLiteral("Movement"), Qt::MatchExactly);
+        ASSERT_EQ(movement.size(), 1);
+        EXPECT_TRUE(movement.first()->isExpanded());
+        EXPECT_FALSE(d.imgOptTitleLeft->pixmap().isNull());
+    }
+    // The page shown last is remembered.
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Style"));
+    Click(d.cmdCancel);
+    EXPECT_EQ(Stored("SetupOption"), QStringLiteral("2"));
+}
+
+TEST_F(DeskSetup, OffsetSlidersShowTheirAmount) {
+    const struct {
+        const char* position;
+        Qt::Key key;
+        const char* left;
+        const char* right;
+        bool horizontal;
+        int value;
+    } rows[] = {
+        {"0", Qt::Key_Right, "Lower", "Higher", true, 119},
+        {"0", Qt::Key_PageDown, "Lower", "Higher", true, 130},
+        {"1", Qt::Key_Right, "Left", "Right", false, 121},
+        {"1", Qt::Key_PageUp, "Left", "Right", false, 130},
+    };
+    for (const auto& row : rows) {
+        Put("Movement", "1");
+        Put("Position", row.position);
+        Put("Horizontal", "1");
+        Put("Vertical", "1");
+        Put("OffSetHoriz", "120");
+        Put("OffSetVert", "120");
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        ShowPage(d, QStringLiteral("Position"));
+        QScrollBar* shown = row.horizontal ? d.HScrollOffSetHoriz : d.HScrollOffSetVert;
+        QScrollBar* hidden = row.horizontal ? d.HScrollOffSetVert : d.HScrollOffSetHoriz;
+        EXPECT_TRUE(shown->isVisible() && shown->isEnabled());
+        EXPECT_FALSE(hidden->isVisible());
+        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(row.horizontal ? -120 : 120));
+        QTest::keyClick(shown, row.key);
+        const int value = shown->value();
+        EXPECT_EQ(value, row.value) << row.position << " " << row.key;
+        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(row.horizontal ? -value : value));
+        EXPECT_EQ(d.lblOffsetLeft->text(), QString::fromUtf8(row.left));
+        EXPECT_EQ(d.lblOffsetRight->text(), QString::fromUtf8(row.right));
+        // The moving window reads the offset before it is saved.
+        const desk::PathOptions pending = program->PendingPlacement();
+        EXPECT_EQ(row.horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
+        EXPECT_TRUE(store.writes.isEmpty());
+    }
+}
+
+TEST_F(DeskSetup, TheHorizontalSliderRunsFromLowerToHigher) {
+    Put("Movement", "1");
+    Put("Horizontal", "1");
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Position"));
+    // The bar reaches from a run against the bottom edge to one against the top edge.
+    const int screenTwips = int(d.screen()->geometry().height() * ui::TwipsPerPixelY());
+    const int half = screenTwips / 2 - program->MainWindow()->Height() / 2;
+    EXPECT_NEAR(d.HScrollOffSetHoriz->maximum(), half, 1);
+    EXPECT_NEAR(d.HScrollOffSetHoriz->minimum(), -half, 1);
+    const struct {
+        Qt::Key key;
+        int value;
+        const char* amount;
+    } rows[] = {
+        {Qt::Key_Left, 1, "-1"}, // towards "Lower" on the left: the run goes lower, the amount below centre
+        {Qt::Key_Left, 2, "-2"}, {Qt::Key_Right, 1, "-1"}, {Qt::Key_Right, 0, "0"}, {Qt::Key_Right, -1, "1"},
+    };
+    for (const auto& row : rows) {
+        QTest::keyClick(d.HScrollOffSetHoriz, row.key);
+        EXPECT_EQ(d.HScrollOffSetHoriz->value(), row.value);
+        EXPECT_EQ(d.lblOffSetAmount->text(), QString::fromUtf8(row.amount));
+        EXPECT_EQ(program->PendingPlacement().OffSetHoriz, row.value);
+    }
+    EXPECT_TRUE(d.HScrollOffSetHoriz->invertedAppearance()); // so "Lower", the positive end, is on the left
+}
+
+TEST_F(DeskSetup, PlacementChoicesReachTheMovingWindowBeforeSaving) {
+    Put("Movement", "1");
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Position"));
+    const struct {
+        QRadioButton* button;
+        int desk::PathOptions::*field;
+        int value;
+    } rows[] = {
+        {d.optHoriz[2], &desk::PathOptions::Horizontal, 2},
+        {d.optHorizDirect[1], &desk::PathOptions::HorizDirection, 1},
+        {d.optPosition[1], &desk::PathOptions::Position, 1},
+        {d.optVert[1], &desk::PathOptions::Vertical, 1},
+        {d.optVertDirect[1], &desk::PathOptions::VertDirection, 1},
+    };
+    for (const auto& row : rows) {
+        Click(row.button);
+        EXPECT_EQ(program->PendingPlacement().*row.field, row.value);
+    }
+    EXPECT_EQ(program->Path.Direction, QStringLiteral("Upward")); // the run was prepared again
+    EXPECT_TRUE(store.writes.isEmpty());
+    Click(d.cmdCancel);
+    Settle();
+    EXPECT_EQ(program->PendingPlacement().Position, 0); // the loaded values once the dialog is gone
+}
+
+TEST_F(DeskSetup, RandomPathsDisablesThePlacementOptions) {
+    Put("Movement", "1");
+    Put("Horizontal", "1");
+    Put("OffSetHoriz", "300");
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Position"));
+    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
+    Click(d.optPosition[2]);
+    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("0"));
+    EXPECT_FALSE(d.fraDirection->isEnabled());
+    for (QWidget* w : {static_cast<QWidget*>(d.HScrollOffSetHoriz),
+                       static_cast<QWidget*>(d.HScrollOffSetVert), static_cast<QWidget*>(d.lblOffSetMsg),
+                       static_cast<QWidget*>(d.optHoriz[0]), static_cast<QWidget*>(d.optVert[2]),
+                       static_cast<QWidget*>(d.optHorizDirect[0]), static_cast<QWidget*>(d.optVertDirect[1])})
+        EXPECT_FALSE(w->isEnabled()) << w->metaObject()->className();
+    Click(d.optPosition[0]);
+    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
+    EXPECT_TRUE(d.optHoriz[0]->isEnabled() && d.HScrollOffSetHoriz->isEnabled());
+}
+
+TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDialog) {
+    const struct {
+        const char* name;
+        const char* date; // empty: keep the loaded date
+        bool failCommit;
+        bool dateError;
+    } rows[] = {
+        {"bad date", "31/02/2024x", false, true},
+        {"date before the range", "31/12/1752", false, true},
+        {"store fails", "", true, false},
+    };
+    for (const auto& row : rows) {
+        program.reset();
+        Settle();
+        store.failCommit = row.failCommit;
+        messages.clear();
+        desk::frmSetup& d = Open();
+        const desk::frmMain* display = program->MainWindow();
+        const QString shown = program->Texts.DisplayText;
+        Retype(d.txtTitle, QStringLiteral("Edited"));
+        if (*row.date)
+            Retype(d.dateEntry->txtDate, QString::fromUtf8(row.date));
+        for (QPushButton* b : {d.cmdApply, d.cmdOK}) {
+            store.writes.removeAll(kPlacementKeys[0]);
+            Click(b);
+            Settle();
+            ASSERT_EQ(program->SettingsDialog(), &d) << row.name;
+            EXPECT_TRUE(d.isVisible()) << row.name;
+            EXPECT_EQ(program->MainWindow(), display) << row.name;
+            EXPECT_EQ(program->Texts.DisplayText, shown) << row.name;
+            EXPECT_EQ(d.dateEntry->fraDateRangeMsg->isVisible(), row.dateError) << row.name;
+        }
+        if (row.dateError) {
+            for (const QString& key : store.writes)
+                EXPECT_TRUE(kPlacementKeys.contains(key)) << row.name << " " << key.toStdString();
+            EXPECT_TRUE(messages.isEmpty());
+        } else {
+            // Told each time, nothing lost silently: Apply once, OK for its place and for the settings.
+            EXPECT_EQ(messages.size(), 3) << row.name;
+        }
+        EXPECT_EQ(d.txtTitle->text(), QStringLiteral("Edited"));
+        store.failCommit = false;
+    }
+}
+
+TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QString entry = config.filePath(QStringLiteral("autostart/Quindle.desktop"));
+    const struct {
+        const char* name;
+        const char* loaded;
+        bool entryBefore;
+        bool clickRunStartup;
+        bool entryAfter;
+    } rows[] = {
+        {"ticked", "0", false, true, true},
+        {"cleared", "1", true, true, false},
+        {"unchanged, off, entry left alone", "0", true, false, true},
+        {"unchanged, on, no entry added", "1", false, false, false},
+    };
+    for (const auto& row : rows) {
+        QFile::remove(entry);
+        if (row.entryBefore) {
+            QDir().mkpath(config.filePath(QStringLiteral("autostart")));
+            QFile f(entry);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("[Desktop Entry]\nName=Quindle\n");
+        }
+        Put("RunStartup", row.loaded);
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        if (row.clickRunStartup)
+            Click(d.chkRunStartup);
+        else
+            Retype(d.txtTarget, QStringLiteral("Another change"));
+        Click(d.cmdApply);
+        EXPECT_EQ(QFile::exists(entry), row.entryAfter) << row.name;
+    }
+    qputenv("XDG_CONFIG_HOME", previous);
+}
+
+TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
+    const struct {
+        const char* loaded;
+        bool iconAfter;
+        bool loadedAfterOK;
+    } rows[] = {{"0", true, true}, {"1", false, false}};
+    for (const auto& row : rows) {
+        Put("TrayNotification", row.loaded);
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        EXPECT_EQ(program->TrayIcon() != nullptr, *row.loaded == '1');
+        ShowPage(d, QStringLiteral("General"));
+        Click(d.chkTrayNotification);
+        Click(d.cmdOK);
+        Settle();
+        EXPECT_EQ(program->TrayIcon() != nullptr, row.iconAfter) << row.loaded;
+        EXPECT_EQ(program->SettingsDialog() != nullptr, row.loadedAfterOK) << row.loaded;
+        EXPECT_FALSE(program->SettingsDialog() && program->SettingsDialog()->isVisible());
+    }
+}
+
+TEST_F(DeskSetup, ExitProgramEndsTheProgram) {
+    Put("TrayNotification", "1");
+    desk::frmSetup& d = Open();
+    ASSERT_TRUE(program->TrayIcon());
+    Click(d.cmdExitProgram);
+    Settle();
+    EXPECT_TRUE(program->Ended());
+    EXPECT_FALSE(program->TrayIcon());
+    EXPECT_FALSE(program->SettingsDialog());
+    EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
+}
+
+TEST_F(DeskSetup, RestoreSettingsBringsBackTheLoadedValues) {
+    Put("Speed", "40");
+    Put("Movement", "1");
+    desk::frmSetup& d = Open();
+    Retype(d.txtTitle, QStringLiteral("Changed"));
+    ShowPage(d, QStringLiteral("Movement"));
+    QTest::keyClick(d.HScrollSpeed, Qt::Key_PageUp);
+    EXPECT_EQ(d.lblSpeed->text(), QStringLiteral("50"));
+    ShowPage(d, QStringLiteral("Style"));
+    Click(d.optStyle[1]);
+    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Changed\n")));
+    Click(d.cmdRestoreSettings);
+    EXPECT_EQ(d.lblSpeed->text(), QStringLiteral("40"));
+    EXPECT_TRUE(d.optStyle[0]->isChecked());
+    EXPECT_FALSE(d.lblSampleText->text().contains(u'\n'));
+    EXPECT_FALSE(d.SettingsChanged());
+    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+}
+
+} // namespace
