@@ -91,6 +91,7 @@ void frmSetup::BuildControls() {
     lblOptionsTitle->setAlignment(Qt::AlignCenter);
     lblOptionsTitle->setMinimumWidth(260);
     auto* titleRow = new QHBoxLayout;
+    titleRow->setSpacing(16);
     titleRow->addStretch();
     titleRow->addWidget(imgOptTitleLeft);
     titleRow->addWidget(lblOptionsTitle);
