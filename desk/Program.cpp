@@ -17,8 +17,11 @@ namespace desk {
 Program::Program(core::SettingsStore& store) : store_(store) {}
 
 Program::~Program() {
-    if (dialog_)
-        delete dialog_.data();
+    // A dialog still waiting for its deferred delete must not outlive the program it refers to.
+    unloadedDialogs_.append(dialog_);
+    for (const QPointer<QWidget>& dialog : unloadedDialogs_)
+        if (dialog)
+            delete dialog.data();
     if (hint_)
         delete hint_.data();
 }
@@ -41,6 +44,12 @@ void Program::Main() {
 void Program::LoadSettingsDialog() {
     if (!dialog_ && dialogFactory_)
         dialog_ = dialogFactory_(*this);
+}
+
+void Program::SettingsDialogUnloaded() {
+    unloadedDialogs_.removeAll(nullptr);
+    unloadedDialogs_.append(dialog_);
+    dialog_ = nullptr;
 }
 
 void Program::LoadMainWindow() {

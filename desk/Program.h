@@ -5,6 +5,7 @@
 #include "MovementPath.h"
 #include "SettingsStore.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -56,7 +57,7 @@ public:
     // The loaded settings dialog (shown or put away), if any.
     QWidget* SettingsDialog() const { return dialog_.data(); }
     // The dialog is going away (deleted later): the next request loads a new one.
-    void SettingsDialogUnloaded() { dialog_ = nullptr; }
+    void SettingsDialogUnloaded();
 
     // The notification icon; adding an icon that is there, or removing one that is not, does nothing.
     void AddTrayIcon();
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> tray_;
     QPointer<frmToolTip> hint_;
     QPointer<QWidget> dialog_;
+    QList<QPointer<QWidget>> unloadedDialogs_; // deleted later, or with the program at the latest
     SettingsDialogFactory dialogFactory_;
     std::function<PathOptions()> placementSource_;
     int settingsRequests_ = 0;

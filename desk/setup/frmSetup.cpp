@@ -1,5 +1,6 @@
 #include "frmSetup.h"
 
+#include "AppIcon.h"
 #include "Choosers.h"
 #include "DateEntry.h"
 #include "DeskSetupRules.h"
@@ -182,7 +183,7 @@ void frmSetup::Form_Load() {
                        .arg(core::kVersionMajor)
                        .arg(core::kVersionMinor));
     fraTextDate->setEnabled(true);
-    setWindowIcon(QIcon(OptionImage(1, 32)));
+    setWindowIcon(AppIcon()); // the icon the notification area shows too
 
     // The offset sliders reach from one screen edge to the other for the display window's size.
     const QSizeF screen = ScreenTwips();

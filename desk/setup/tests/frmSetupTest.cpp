@@ -1,6 +1,7 @@
 #include "frmSetup.h"
 #include "Clock.h"
 #include "DateEntry.h"
+#include "DateText.h"
 #include "DeskSettings.h"
 #include "MemoryStore.h"
 #include "MessageBoxes.h"
@@ -8,6 +9,7 @@
 #include "ScreenUnits.h"
 #include "frmMain.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -240,6 +242,37 @@ TEST_F(DeskSetup, OnTheTargetDayTheStyleOptionsAreOffAndTheSampleShowsTheDisplay
         else
             EXPECT_TRUE(d.lblSampleText->text().startsWith(d.txtTitle->text()));
     }
+}
+
+TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
+    desk::frmSetup& d = Open();
+    const QString before = d.lblSampleText->text();
+    const struct {
+        bool pick;
+        QDate date;
+        bool sampleChanged;
+        bool styleEnabled;
+    } rows[] = {
+        {false, QDate(2024, 5, 10), false, true}, // today, typed: Apply comes on, the sample stays
+        {true, QDate(2024, 5, 10), true, false},  // the same day picked: the target is reached
+        {true, QDate(2024, 6, 10), true, true},
+    };
+    for (const auto& row : rows) {
+        if (row.pick) {
+            Click(d.dateEntry->cmdCalendar);
+            ASSERT_TRUE(d.dateEntry->MonthView->isVisible());
+            Q_EMIT d.dateEntry->MonthView->clicked(row.date);
+            EXPECT_FALSE(d.dateEntry->MonthView->isVisible());
+        } else {
+            Retype(d.dateEntry->txtDate, core::FormatShortDate(row.date));
+        }
+        EXPECT_EQ(d.dateEntry->PendingDate(), row.date);
+        EXPECT_TRUE(d.cmdApply->isEnabled());
+        EXPECT_EQ(d.lblSampleText->text() != before, row.sampleChanged)
+            << d.lblSampleText->text().toStdString();
+        EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled);
+    }
+    EXPECT_TRUE(store.writes.isEmpty());
 }
 
 TEST_F(DeskSetup, TheStoredPageIsShown) {
