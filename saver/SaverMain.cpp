@@ -1,5 +1,6 @@
 #include "SaverMain.h"
 
+#include "BasePictures.h"
 #include "ForeignWindow.h"
 #include "MessageBoxes.h"
 #include "QtSettingsStore.h"
@@ -10,8 +11,8 @@
 #include "SettingsSchema.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
-#include "Version.h"
 #include "frmMain.h"
+#include "frmSetup.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -138,8 +139,8 @@ int RunHosted(core::SettingsStore& store, const SaverCommand& command) {
 }
 
 int RunSettings(core::SettingsStore& store) {
-    ui::SingleInstance dialog(SettingsCaption());
-    if (!dialog.TryAcquire()) {
+    ui::SingleInstance dialogLock(SettingsCaption());
+    if (!dialogLock.TryAcquire()) {
         ui::ShowMessage({nullptr, SettingsAlreadyOpenText(), QMessageBox::NoIcon, QMessageBox::Ok,
                          QCoreApplication::applicationName()});
         return 0;
@@ -152,8 +153,19 @@ int RunSettings(core::SettingsStore& store) {
     form.Form_Load();
     form.unsetCursor();
     form.tmrScroll->stop();
-    // The settings dialog opens here, modally, once it exists; until then the settings mode ends after
-    // the hidden load.
+
+    // The dialog works on the loaded settings, the picture copy and the texts the hidden load made.
+    const LoadedSettings& loaded = form.Settings();
+    PendingImage image = loaded.Image();
+    DisplayTexts texts = form.Texts();
+    SetupEnvironment environment;
+    environment.helpFile = HelpFile();
+    environment.readMeFolder = core::ReadText(store, core::Section::Common, QStringLiteral("DesktopPath"));
+    environment.screenTwips = QSizeF(loaded.ScreenWidth, loaded.ScreenHeight);
+    for (int n = 1; n <= BasePictureCount(); ++n)
+        environment.basePictures.push_back({BasePicture(n), BasePictureTag(n)});
+    frmSetup dialog(loaded, image, texts, store, std::move(environment));
+    dialog.exec();
     return 0;
 }
 
@@ -164,10 +176,7 @@ QString HelpFile() {
 }
 
 QString SettingsCaption() {
-    return QStringLiteral("Settings - %1 - v %2.%3")
-        .arg(QCoreApplication::applicationName())
-        .arg(core::kVersionMajor)
-        .arg(core::kVersionMinor);
+    return frmSetup::Caption(QCoreApplication::applicationName());
 }
 
 QString SettingsAlreadyOpenText() {

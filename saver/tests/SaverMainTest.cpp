@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -55,8 +56,26 @@ TEST_F(SaverMainTest, ASecondSettingsDialogIsRefusedWithAMessage) {
     EXPECT_EQ(boxes[0].buttons, QMessageBox::Ok);
 }
 
-TEST_F(SaverMainTest, SettingsModeLoadsHiddenAndEnds) {
+// Closes the settings dialog as soon as it is shown, remembering its caption.
+struct DialogCloser {
+    DialogCloser() {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                captions << modal->windowTitle();
+                modal->close();
+            }
+        });
+        timer.start();
+    }
+    QTimer timer;
+    QStringList captions;
+};
+
+TEST_F(SaverMainTest, SettingsModeShowsTheDialogAndEnds) {
+    DialogCloser closer;
     EXPECT_EQ(saver::Main({QStringLiteral("/C:1234")}), 0);
+    EXPECT_EQ(closer.captions, QStringList{QStringLiteral("Settings - Pellmora - v 3.0")});
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
     // The dialog's lock is free again for the next one.
@@ -66,6 +85,7 @@ TEST_F(SaverMainTest, SettingsModeLoadsHiddenAndEnds) {
 
 TEST_F(SaverMainTest, ABadTargetDateIsReportedOnceWhenTheWindowLoads) {
     Store(QStringLiteral("Date"), QStringLiteral("next summer"));
+    DialogCloser closer;
     EXPECT_EQ(saver::Main({QStringLiteral("/c")}), 0);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("The Date Calculation cannot be completed")));

@@ -31,12 +31,12 @@ start_xvfb() {
     mkdir -p "$XDG_CONFIG_HOME/QVX" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
     trap cleanup_e2e EXIT
     # A display number drawn at random, so tests started together seldom try the same one; the display is
-    # ours once its lock file names our server and it answers. (With Xvfb -displayfd, connections to
-    # the chosen display failed now and then while other tests started servers.)
+    # ours once its lock file names our server and it answers. -noreset: by default the server resets
+    # when its last client leaves (the probe below is one), refusing connections while it does.
     local n pid
     for n in $(shuf -i 100-899 -n 40); do
         [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
         pid=$!
         E2E_PIDS+=($pid)
         for _ in $(seq 1 50); do

