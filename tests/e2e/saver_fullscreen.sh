@@ -7,7 +7,8 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 # A navy background tells the show's pixels from the server's black.
-printf '[Common]\nDate=2031-07-13\n[ScreenSaver]\nBackground=8388608\nImageUsed=1\nPosition=2\n' > "$store"
+# Horizontal passes through the middle never reach a corner (random paths put the picture in them).
+printf '[Common]\nDate=2031-07-13\n[ScreenSaver]\nBackground=8388608\nImageUsed=1\nPosition=0\nHorizontal=1\n' > "$store"
 
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-Fa-f]\{6\}' | head -n 1; }
 window_of() { # pid: the process's visible window, waiting up to 10 s
@@ -27,16 +28,8 @@ check_true "/s shows a window" test -n "$win"
 check "/s covers the whole screen" "1920x1080+0+0" \
     "$(xwininfo -id "${win:-0}" 2>/dev/null | awk '/-geometry/ {print $2}')"
 sleep 0.5
-# The moving text or picture may pass over a corner: the corner shows the background at some moment.
-background_at() {
-    for _ in $(seq 1 15); do
-        [ "$(pixel "$1" "$2")" = "#000080" ] && { echo "#000080"; return; }
-        sleep 0.1
-    done
-    pixel "$1" "$2"
-}
-check "top-left corner is the show's background" "#000080" "$(background_at 0 0)"
-check "bottom-right corner is the show's background" "#000080" "$(background_at 1919 1079)"
+check "top-left corner is the show's background" "#000080" "$(pixel 0 0)"
+check "bottom-right corner is the show's background" "#000080" "$(pixel 1919 1079)"
 
 "$bin/Pellmora" /s & second=$!
 check_true "a second /s ends at once" wait_exit "$second" 3
