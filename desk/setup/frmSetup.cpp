@@ -230,7 +230,6 @@ void frmSetup::Form_Load() {
     RestoreLoadedSettings();
     dateEntry->SetLoading(false);
     Loading = false;
-    EnableStyleOptions();
 
     adjustSize();
     const double tx = ui::TwipsPerPixelX(), ty = ui::TwipsPerPixelY();
@@ -302,6 +301,7 @@ void frmSetup::RestoreLoadedSettings() {
     if (dateEntry->HasValidDate())
         dateEntry->ShowDateState(0);
     Recalculate();
+    EnableStyleOptions(); // the loaded date may be the target day since the last Apply
     RefreshSampleFormat();
     RefreshSampleText();
     UpdateChangedState();

@@ -273,6 +273,11 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
         EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled);
     }
     EXPECT_TRUE(store.writes.isEmpty());
+    // Today typed and applied: the reloaded settings are on the target day.
+    Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2024, 5, 10)));
+    Click(d.cmdApply);
+    EXPECT_FALSE(d.optStyle[0]->isEnabled() || d.optStyle[1]->isEnabled());
+    EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
 }
 
 TEST_F(DeskSetup, TheStoredPageIsShown) {
