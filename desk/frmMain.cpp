@@ -1,8 +1,9 @@
 #include "frmMain.h"
 
+#include "StoredColor.h"
+
 #include "Clock.h"
 #include "DayWatch.h"
-#include "DeskColors.h"
 #include "MessageBoxes.h"
 #include "Program.h"
 #include "Rounding.h"
@@ -19,6 +20,9 @@
 namespace desk {
 
 namespace {
+
+// The system desktop colour, the display window's own background before any setting applies.
+constexpr std::int32_t kDesktopSystemColor = std::int32_t(0x80000001u);
 
 // Movement ticks every 16 ms: the step size, not the timer rate, sets the speed.
 constexpr int kMovementTickMs = 16;
@@ -97,7 +101,7 @@ void frmMain::Form_Load() {
     // See-through letters are cut out by exact colour: blended edge pixels would stay as a fringe.
     if (seeThrough)
         font.setStyleStrategy(QFont::NoAntialias);
-    const QColor ink = ColorFromLong(s.TextFontColor);
+    const QColor ink = ui::ColorFromStored(s.TextFontColor);
     const QString text = LinesOf(program_.Texts.DisplayText);
 
     lblText->setFont(font);
@@ -122,8 +126,7 @@ void frmMain::Form_Load() {
         tmrMovement.start();
     }
 
-    const QColor back =
-        ColorFromLong(seeThrough ? TranslateSystemColor(kDesktopSystemColor) : s.BackgroundColor);
+    const QColor back = ui::ColorFromStored(seeThrough ? kDesktopSystemColor : s.BackgroundColor);
     setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
     winId(); // the native window, so it can be kept out of the taskbar before it is first shown
     platform::HideTaskbarButton(windowHandle());

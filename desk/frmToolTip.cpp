@@ -1,8 +1,8 @@
 #include "frmToolTip.h"
 
-#include "DeskColors.h"
 #include "Rounding.h"
 #include "ScreenUnits.h"
+#include "StoredColor.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -41,7 +41,7 @@ void frmToolTip::Form_Load() {
     setFixedSize(client + QSize(2 * kBorder, 2 * kBorder));
 
     backBuffer_ = QImage(size(), QImage::Format_RGB32);
-    backBuffer_.fill(ColorFromLong(TranslateSystemColor(std::int32_t(0x80000000u | kTooltipBackground))));
+    backBuffer_.fill(ui::ColorFromStored(std::int32_t(0x80000000u | kTooltipBackground)));
     QPainter painter(&backBuffer_);
     painter.setPen(palette().color(QPalette::ToolTipText));
     painter.drawRect(0, 0, width() - 1, height() - 1); // the single-line border

@@ -1,8 +1,9 @@
 #include "frmMain.h"
 
+#include "StoredColor.h"
+
 #include "BasePictures.h"
 #include "Clock.h"
-#include "ColourValue.h"
 #include "MessageBoxes.h"
 #include "PictureFile.h"
 #include "Rounding.h"
@@ -132,7 +133,7 @@ void frmMain::Form_Load() {
     lblTime->resize(ToPixelsX(layout.time.width), ToPixelsY(layout.time.height));
 
     QPalette background = palette();
-    background.setColor(QPalette::Window, ColourFromValue(loaded_.Background));
+    background.setColor(QPalette::Window, ui::ColorFromStored(loaded_.Background));
     setPalette(background);
     imgPhoto->lower();
 
@@ -185,8 +186,8 @@ void frmMain::FormatLabel(QLabel* label, int slot, const QString& caption) {
     font.setUnderline(loaded_.TextFontUnderline[slot]);
     label->setFont(font);
     QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, ColourFromValue(loaded_.Background));
-    colours.setColor(QPalette::WindowText, ColourFromValue(loaded_.TextFontColor[slot]));
+    colours.setColor(QPalette::Window, ui::ColorFromStored(loaded_.Background));
+    colours.setColor(QPalette::WindowText, ui::ColorFromStored(loaded_.TextFontColor[slot]));
     label->setPalette(colours);
     label->setText(caption);
 }

@@ -1,5 +1,4 @@
 #include "BasePictures.h"
-#include "ColourValue.h"
 #include "MessageBoxes.h"
 #include "ShowFixture.h"
 
@@ -298,19 +297,6 @@ TEST(frmMainShow, AStoredSpeedOfZeroStillMoves) {
         form.tmrScroll_Timer();
         EXPECT_EQ(form.State().TextX, start - 1) << speed;
     }
-}
-
-TEST(frmMainShow, ColoursAsStored) {
-    const struct {
-        std::int32_t value;
-        QColor colour;
-    } rows[] = {{0, QColor(0, 0, 0)},
-                {255, QColor(255, 0, 0)},
-                {65280, QColor(0, 255, 0)},
-                {16711680, QColor(0, 0, 255)},
-                {0x00336699, QColor(0x99, 0x66, 0x33)}};
-    for (const auto& r : rows)
-        EXPECT_EQ(saver::ColourFromValue(r.value), r.colour) << r.value;
 }
 
 } // namespace

@@ -20,8 +20,15 @@ std::uint32_t SystemColor(int index) {
         return 0xA56E3A;
     case 5:
         return FromQColor(palette.color(QPalette::Base));
-    case 8:
+    case 8:  // window text
+    case 18: // button text
         return FromQColor(palette.color(QPalette::Text));
+    case 13:
+        return FromQColor(palette.color(QPalette::Highlight));
+    case 14:
+        return FromQColor(palette.color(QPalette::HighlightedText));
+    case 15:
+        return FromQColor(palette.color(QPalette::Button));
     case 23:
         return FromQColor(palette.color(QPalette::ToolTipText));
     case 24:
