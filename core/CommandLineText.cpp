@@ -5,7 +5,13 @@
 #include "SaverSettings.h"
 #include "SaverTimeLeft.h"
 
+#include "QtSettingsStore.h"
+#include "Version.h"
+
+#include <QCoreApplication>
 #include <QRegularExpression>
+
+#include <cstring>
 
 namespace core {
 
@@ -25,6 +31,25 @@ int Emit(const PrintResult& result, std::FILE* out, std::FILE* err) {
     std::fflush(out);
     std::fflush(err);
     return result.exitCode;
+}
+
+std::optional<int> RunScriptOption(int argc, char* argv[], const char* programName, const char* usage,
+                                   PrintResult (*print)(const SettingsStore&)) {
+    const char* first = argc > 1 ? argv[1] : "";
+    if (std::strcmp(first, "--version") == 0) {
+        std::printf("%s %s\n", programName, kVersionText);
+        return 0;
+    }
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (std::strcmp(first, "--print") == 0) {
+        QCoreApplication app(argc, argv);
+        QtSettingsStore store;
+        return Emit(print(store));
+    }
+    return std::nullopt;
 }
 
 } // namespace core

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace core {
 
@@ -21,6 +22,12 @@ QStringList SplitLines(const QString& text);
 
 // Writes the lines to the two streams, each followed by a line break; returns the exit code.
 int Emit(const PrintResult& result, std::FILE* out = stdout, std::FILE* err = stderr);
+
+// The options both programs take for scripts: --version, --help (or -h) and --print, as the first
+// argument. Runs the one given and returns its exit code; nothing when the first argument is none of
+// them. print computes the texts from the stored settings.
+std::optional<int> RunScriptOption(int argc, char* argv[], const char* programName, const char* usage,
+                                   PrintResult (*print)(const SettingsStore&));
 
 } // namespace core
 

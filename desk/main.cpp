@@ -8,10 +8,8 @@
 #include "frmSetup.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -26,20 +24,8 @@ const char* const kUsage = "Usage: Quindle [--print | --version | --help]\n"
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const char* first = argc > 1 ? argv[1] : "";
-    if (std::strcmp(first, "--version") == 0) {
-        std::printf("Quindle %s\n", core::kVersionText);
-        return 0;
-    }
-    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (std::strcmp(first, "--print") == 0) {
-        QCoreApplication app(argc, argv);
-        core::QtSettingsStore store;
-        return core::Emit(desk::PrintTexts(store));
-    }
+    if (const auto code = core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts))
+        return *code;
     if (argc > 1) {
         std::fputs(kUsage, stderr);
         return 2;
@@ -50,6 +36,8 @@ int main(int argc, char* argv[]) {
     if (!instance.TryAcquire())
         return 0;
 
+    if (!ui::DisplayAvailable("Quindle"))
+        return 1;
     ui::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quindle"));

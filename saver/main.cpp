@@ -1,14 +1,9 @@
 #include "AppStartup.h"
 #include "CommandLineText.h"
-#include "QtSettingsStore.h"
+#include "SaverCommandLine.h"
 #include "SaverMain.h"
-#include "Version.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -28,20 +23,19 @@ const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const char* first = argc > 1 ? argv[1] : "";
-    if (std::strcmp(first, "--version") == 0) {
-        std::printf("Pellmora %s\n", core::kVersionText);
-        return 0;
+    if (const auto code = core::RunScriptOption(argc, argv, "Pellmora", kUsage, saver::PrintTexts))
+        return *code;
+    {
+        // A command line that asks for nothing ends at once, display or not.
+        QStringList raw;
+        for (int i = 1; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        if (saver::ParseSaverCommandLine(raw, qEnvironmentVariable("XSCREENSAVER_WINDOW")).mode ==
+            saver::SaverMode::None)
+            return 0;
     }
-    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (std::strcmp(first, "--print") == 0) {
-        QCoreApplication app(argc, argv);
-        core::QtSettingsStore store;
-        return core::Emit(saver::PrintTexts(store));
-    }
+    if (!ui::DisplayAvailable("Pellmora"))
+        return 1;
     ui::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmora"));

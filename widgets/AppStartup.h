@@ -6,4 +6,8 @@ namespace ui {
 // run through xcb unless the user chose a platform. Call before the application object exists.
 void PreferX11WhenAvailable();
 
+// False, after saying so on standard error, when there is plainly no display to show windows on
+// (no platform chosen and neither DISPLAY nor WAYLAND_DISPLAY set): better than the toolkit's abort.
+bool DisplayAvailable(const char* programName);
+
 } // namespace ui
