@@ -1,5 +1,7 @@
 #include "frmSetup.h"
 
+#include "DialogParts.h"
+
 #include "AppIcon.h"
 #include "Choosers.h"
 #include "DateEntry.h"
@@ -36,22 +38,6 @@
 namespace desk {
 
 namespace {
-
-// Checks button `index` of the group, or none when the index names no button.
-void SelectOption(QButtonGroup* group, int index) {
-    if (QAbstractButton* b = group->button(index)) {
-        b->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
-}
-
-int CheckState(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
 
 template <std::size_t N> void EnableAll(const std::array<QRadioButton*, N>& buttons, bool enabled) {
     for (auto* b : buttons)
@@ -98,7 +84,7 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
     connect(dateEntry, &ui::DateEntry::DatePicked, this, [this] {
         Recalculate();
         RefreshSampleFormat();
-        SelectOption(grpStyle, PendingSettings.Style);
+        ui::SelectOption(grpStyle, PendingSettings.Style);
         EnableStyleOptions();
         RefreshSampleText();
         UpdateChangedState();
@@ -108,7 +94,7 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
         connect(box, &QCheckBox::toggled, this, [this, box, field, then] {
             if (Loading)
                 return;
-            PendingSettings.*field = CheckState(box);
+            PendingSettings.*field = ui::CheckState(box);
             UpdateChangedState();
             then();
         });
@@ -257,8 +243,8 @@ void frmSetup::RestoreLoadedSettings() {
     LoadedSettings& p = PendingSettings;
     p = program_.Loaded;
 
-    ShowSwatch(picFontColour, p.TextFontColor);
-    ShowSwatch(picBackColour, p.BackgroundColor);
+    ui::ShowSwatch(picFontColour, p.TextFontColor);
+    ui::ShowSwatch(picBackColour, p.BackgroundColor);
     dateEntry->HideCalendar();
     lblSpeed->setText(QString::number(p.Speed));
     lblInterval->setText(DescribeInterval(p.Interval));
@@ -274,12 +260,12 @@ void frmSetup::RestoreLoadedSettings() {
     txtTargetPassed->setText(p.TargetPassed);
     dateEntry->ShowStoredDate(p.Date);
 
-    SelectOption(grpStyle, p.Style);
-    SelectOption(grpHoriz, p.Horizontal);
-    SelectOption(grpVert, p.Vertical);
-    SelectOption(grpHorizDirect, p.HorizDirection);
-    SelectOption(grpVertDirect, p.VertDirection);
-    SelectOption(grpPosition, p.Position);
+    ui::SelectOption(grpStyle, p.Style);
+    ui::SelectOption(grpHoriz, p.Horizontal);
+    ui::SelectOption(grpVert, p.Vertical);
+    ui::SelectOption(grpHorizDirect, p.HorizDirection);
+    ui::SelectOption(grpVertDirect, p.VertDirection);
+    ui::SelectOption(grpPosition, p.Position);
     chkSynchronize->setChecked(p.Synchronize == 1);
     chkRunStartup->setChecked(p.RunStartup == 1);
     chkTrayNotification->setChecked(p.TrayNotification == 1);
@@ -335,12 +321,6 @@ void frmSetup::Recalculate() {
 void frmSetup::EnableStyleOptions() {
     for (auto* b : optStyle)
         b->setEnabled(!texts_.TargetReached);
-}
-
-void frmSetup::ShowSwatch(QLabel* swatch, std::int32_t colour) {
-    QPalette pal = swatch->palette();
-    pal.setColor(QPalette::Window, ui::ColorFromStored(colour));
-    swatch->setPalette(pal);
 }
 
 void frmSetup::RefreshSampleFormat() {
@@ -458,7 +438,7 @@ void frmSetup::MoveDisplayToStoredPlace() {
 void frmSetup::chkMovementEnable_Click() {
     if (Loading)
         return;
-    PendingSettings.Movement = CheckState(chkMovementEnable);
+    PendingSettings.Movement = ui::CheckState(chkMovementEnable);
     frmMain* display = program_.MainWindow();
     if (PendingSettings.Movement == 0) {
         if (display) {
@@ -480,7 +460,7 @@ void frmSetup::chkMovementEnable_Click() {
 void frmSetup::chkSynchronize_Click() {
     if (Loading)
         return;
-    PendingSettings.Synchronize = CheckState(chkSynchronize);
+    PendingSettings.Synchronize = ui::CheckState(chkSynchronize);
     ReloadSyncedTexts();
     UpdateChangedState();
 }
@@ -542,7 +522,7 @@ void frmSetup::cmdFormatText_Click() {
     p.TextFontItalic = chosen->Italic;
     p.TextFontStrikethru = chosen->Strikethru;
     p.TextFontUnderline = chosen->Underline;
-    ShowSwatch(picFontColour, p.TextFontColor);
+    ui::ShowSwatch(picFontColour, p.TextFontColor);
     UpdateChangedState();
     RefreshSampleFormat();
 }
@@ -552,7 +532,7 @@ void frmSetup::cmdBackground_Click() {
     if (!chosen)
         return;
     PendingSettings.BackgroundColor = ui::StoredFromColor(*chosen);
-    ShowSwatch(picBackColour, PendingSettings.BackgroundColor);
+    ui::ShowSwatch(picBackColour, PendingSettings.BackgroundColor);
     UpdateChangedState();
     RefreshSampleFormat();
 }

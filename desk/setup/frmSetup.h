@@ -142,7 +142,6 @@ private:
     void PutAway();
     void Unload();
     void MoveDisplayToStoredPlace();
-    void ShowSwatch(QLabel* swatch, std::int32_t colour);
 
     void UpdatePositionControls();
     void EnableMovementControls(bool enabled);

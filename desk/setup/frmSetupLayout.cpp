@@ -1,6 +1,8 @@
 // Builds the settings dialog's controls and lays them out; the behaviour lives in frmSetup.cpp.
 #include "frmSetup.h"
 
+#include "DialogParts.h"
+
 #include "DateEntry.h"
 #include "OptionImages.h"
 
@@ -22,35 +24,6 @@
 namespace desk {
 
 namespace {
-
-QLabel* Swatch(QWidget* parent) {
-    auto* swatch = new QLabel(parent);
-    swatch->setFixedSize(28, 20);
-    swatch->setFrameShape(QFrame::Box);
-    swatch->setAutoFillBackground(true);
-    return swatch;
-}
-
-QLabel* Note(const QString& text, QWidget* parent) {
-    auto* note = new QLabel(text, parent);
-    note->setWordWrap(true);
-    QFont f = note->font();
-    f.setPointSizeF(f.pointSizeF() * 0.9);
-    note->setFont(f);
-    note->setForegroundRole(QPalette::PlaceholderText);
-    return note;
-}
-
-template <std::size_t N>
-QButtonGroup* Group(std::array<QRadioButton*, N>& buttons, const std::array<const char*, N>& captions,
-                    QWidget* parent) {
-    auto* group = new QButtonGroup(parent);
-    for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = new QRadioButton(QString::fromUtf8(captions[i]), parent);
-        group->addButton(buttons[i], int(i));
-    }
-    return group;
-}
 
 // A frame without a border holding one row of option buttons.
 template <std::size_t N> QWidget* Row(std::array<QRadioButton*, N>& buttons, QWidget* frame) {
@@ -111,13 +84,13 @@ void frmSetup::BuildControls() {
     textGrid->addWidget(new QLabel(tr("Target Text:"), fraTextDate), 1, 0);
     textGrid->addWidget(txtTarget, 1, 1, 1, 2);
     textGrid->addWidget(
-        Note(tr("Target Text will replace Event Text when the Target Date is reached."), fraTextDate), 2, 1,
-        1, 2);
+        ui::Note(tr("Target Text will replace Event Text when the Target Date is reached."), fraTextDate), 2,
+        1, 1, 2);
     textGrid->addWidget(new QLabel(tr("Target Passed:"), fraTextDate), 3, 0);
     textGrid->addWidget(txtTargetPassed, 3, 1, 1, 2);
     textGrid->addWidget(
-        Note(tr("Target Passed will replace Target Text when the Target Date has passed."), fraTextDate), 4,
-        1, 1, 2);
+        ui::Note(tr("Target Passed will replace Target Text when the Target Date has passed."), fraTextDate),
+        4, 1, 1, 2);
     dateEntry->AddToGrid(textGrid, 5, 2);
     textGrid->addWidget(chkSynchronize, 7, 0, 1, 3);
     textGrid->setColumnStretch(1, 1);
@@ -155,7 +128,7 @@ void frmSetup::BuildControls() {
     }};
     for (const auto& [box, note] : generalRows) {
         generalLayout->addWidget(box);
-        QLabel* n = Note(QString::fromUtf8(note), general);
+        QLabel* n = ui::Note(QString::fromUtf8(note), general);
         n->setContentsMargins(24, 0, 0, 4);
         generalLayout->addWidget(n);
     }
@@ -163,18 +136,19 @@ void frmSetup::BuildControls() {
 
     // 2 Style.
     QGroupBox* style = fraOptions[2];
-    grpStyle = Group<2>(optStyle, {"One Line of Text", "Two Lines of Text"}, style);
+    grpStyle = ui::OptionGroup<2>(optStyle, {"One Line of Text", "Two Lines of Text"}, style);
     chkDays = new QCheckBox(tr("Include Number of Days"), style);
     cmdFormatText = new QPushButton(tr("Format Font:  Style, Size, Colour..."), style);
-    picFontColour = Swatch(style);
+    picFontColour = ui::Swatch(style);
     cmdBackground = new QPushButton(tr("Select Background Colour..."), style);
-    picBackColour = Swatch(style);
+    picBackColour = ui::Swatch(style);
     chkTransparent = new QCheckBox(tr("Use Transparent Background"), style);
     auto* styleGrid = new QGridLayout(style);
     styleGrid->addWidget(optStyle[0], 0, 0);
     styleGrid->addWidget(optStyle[1], 0, 1, 1, 2);
     styleGrid->addWidget(
-        Note(tr("The Two Line option will separate Event Text and the time remaining into two lnes."), style),
+        ui::Note(tr("The Two Line option will separate Event Text and the time remaining into two lnes."),
+                 style),
         1, 0, 1, 3);
     styleGrid->addWidget(chkDays, 2, 0, 1, 3);
     styleGrid->addWidget(cmdFormatText, 3, 0, 1, 2);
@@ -182,8 +156,8 @@ void frmSetup::BuildControls() {
     styleGrid->addWidget(cmdBackground, 4, 0, 1, 2);
     styleGrid->addWidget(picBackColour, 4, 2, Qt::AlignLeft);
     styleGrid->addWidget(chkTransparent, 5, 0, 1, 3);
-    styleGrid->addWidget(Note(tr("Transparency takes precedence over the background colour."), style), 6, 0,
-                         1, 3);
+    styleGrid->addWidget(ui::Note(tr("Transparency takes precedence over the background colour."), style), 6,
+                         0, 1, 3);
     styleGrid->setColumnStretch(2, 1);
     styleGrid->setRowStretch(7, 1);
 
@@ -211,10 +185,11 @@ void frmSetup::BuildControls() {
     movementGrid->addWidget(HScrollInterval, 5, 0, 1, 3);
     movementGrid->addWidget(lblShorter, 6, 0);
     movementGrid->addWidget(lblLonger, 6, 2, Qt::AlignRight);
-    movementGrid->addWidget(Note(tr("Enabling Movement allows the message to move around on the Desktop. The "
-                                    "location of movement is set in the Position Option."),
-                                 movement),
-                            7, 0, 1, 3);
+    movementGrid->addWidget(
+        ui::Note(tr("Enabling Movement allows the message to move around on the Desktop. The "
+                    "location of movement is set in the Position Option."),
+                 movement),
+        7, 0, 1, 3);
     movementGrid->setColumnStretch(1, 1);
     movementGrid->setRowStretch(8, 1);
 
@@ -222,7 +197,8 @@ void frmSetup::BuildControls() {
     // controls of each pair share one place and only one of them shows.
     QGroupBox* position = fraOptions[4];
     fraPosition = new QGroupBox(tr("Path"), position);
-    grpPosition = Group<3>(optPosition, {"Horizontal Path", "Vertical Path", "Random Paths"}, fraPosition);
+    grpPosition =
+        ui::OptionGroup<3>(optPosition, {"Horizontal Path", "Vertical Path", "Random Paths"}, fraPosition);
     auto* pathLayout = new QVBoxLayout(fraPosition);
     for (auto* b : optPosition)
         pathLayout->addWidget(b);
@@ -232,10 +208,10 @@ void frmSetup::BuildControls() {
     fraVert = new QWidget(fraDirection);
     fraHorizDirect = new QWidget(fraDirection);
     fraVertDirect = new QWidget(fraDirection);
-    grpHoriz = Group<3>(optHoriz, {"Top", "Centre", "Bottom"}, fraHoriz);
-    grpVert = Group<3>(optVert, {"Left", "Centre", "Right"}, fraVert);
-    grpHorizDirect = Group<2>(optHorizDirect, {"Forward", "Backward"}, fraHorizDirect);
-    grpVertDirect = Group<2>(optVertDirect, {"Downward", "Upward"}, fraVertDirect);
+    grpHoriz = ui::OptionGroup<3>(optHoriz, {"Top", "Centre", "Bottom"}, fraHoriz);
+    grpVert = ui::OptionGroup<3>(optVert, {"Left", "Centre", "Right"}, fraVert);
+    grpHorizDirect = ui::OptionGroup<2>(optHorizDirect, {"Forward", "Backward"}, fraHorizDirect);
+    grpVertDirect = ui::OptionGroup<2>(optVertDirect, {"Downward", "Upward"}, fraVertDirect);
     Row(optHoriz, fraHoriz);
     Row(optVert, fraVert);
     Row(optHorizDirect, fraHorizDirect);

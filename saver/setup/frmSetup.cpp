@@ -1,5 +1,7 @@
 #include "frmSetup.h"
 
+#include "DialogParts.h"
+
 #include "Choosers.h"
 #include "DateEntry.h"
 #include "DateText.h"
@@ -23,26 +25,6 @@
 #include <QScrollBar>
 
 namespace saver {
-
-namespace {
-
-// Checks button `index` of the group, or none when the index names no button.
-void SelectOption(QButtonGroup* group, int index) {
-    if (QAbstractButton* b = group->button(index)) {
-        b->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons())
-        b->setChecked(false);
-    group->setExclusive(true);
-}
-
-int CheckState(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
-
-} // namespace
 
 QString frmSetup::Caption(const QString& productName) {
     return QStringLiteral("Settings - %1 - v %2.%3")
@@ -127,9 +109,9 @@ void frmSetup::RestoreLoadedSettings() {
     LoadedSettings& p = PendingSettings;
     p = loaded_; // every setting; the picture copy (pendingImage_) is left alone
 
-    ShowSwatch(picBackColour, p.Background);
+    ui::ShowSwatch(picBackColour, p.Background);
     for (int i = 0; i < 3; ++i)
-        ShowSwatch(picFontColour[i], p.TextFontColor[i]);
+        ui::ShowSwatch(picFontColour[i], p.TextFontColor[i]);
     dateEntry->HideCalendar();
 
     const bool wasLoading = Loading;
@@ -143,12 +125,12 @@ void frmSetup::RestoreLoadedSettings() {
     dateEntry->ShowStoredDate(p.Date);
     dateEntry->SetLoading(wasLoading);
 
-    SelectOption(grpImageStyle, pendingImage_.ImageStyle);
-    SelectOption(grpStyle, p.Style);
-    SelectOption(grpPosition, p.Position);
-    SelectOption(grpHoriz, p.Horizontal);
-    SelectOption(grpVert, p.Vertical);
-    SelectOption(grpDirection, p.Direction);
+    ui::SelectOption(grpImageStyle, pendingImage_.ImageStyle);
+    ui::SelectOption(grpStyle, p.Style);
+    ui::SelectOption(grpPosition, p.Position);
+    ui::SelectOption(grpHoriz, p.Horizontal);
+    ui::SelectOption(grpVert, p.Vertical);
+    ui::SelectOption(grpDirection, p.Direction);
     chkSynchronize->setChecked(p.Synchronize == 1);
     chkDays->setChecked(p.IncludeDays == 1);
     chkImage->setChecked(p.ImageUsed == 1);
@@ -208,12 +190,6 @@ void frmSetup::ApplyFont(QLabel* label, int slot) {
     label->setPalette(pal);
 }
 
-void frmSetup::ShowSwatch(QLabel* swatch, std::int32_t colour) {
-    QPalette pal = swatch->palette();
-    pal.setColor(QPalette::Window, ui::ColorFromStored(colour));
-    swatch->setPalette(pal);
-}
-
 void frmSetup::RefreshSample() {
     const SampleLines s = SampleFor(texts_, PendingSettings);
     if (!s.update)
@@ -241,7 +217,7 @@ void frmSetup::UpdateMovementOptions() {
     }
     // Selecting a direction here stands for clicking it: the pending direction follows the path.
     auto selectDirection = [this](int index) {
-        SelectOption(grpDirection, index);
+        ui::SelectOption(grpDirection, index);
         if (!Loading)
             PendingSettings.Direction = index;
     };
@@ -284,7 +260,7 @@ void frmSetup::UpdateMovementOptions() {
 }
 
 void frmSetup::chkImage_Click() {
-    PendingSettings.ImageUsed = CheckState(chkImage);
+    PendingSettings.ImageUsed = ui::CheckState(chkImage);
     const QString noImage = tr("No Image");
     if (PendingSettings.ImageUsed == 1) {
         cmdImage->setEnabled(true);
@@ -299,7 +275,7 @@ void frmSetup::chkImage_Click() {
         lblFileImage->setText(pendingImage_.ImageName.isEmpty() ? noImage : pendingImage_.ImageName);
     }
     lblBaseImage->setText(pendingImage_.ImageTag);
-    SelectOption(grpImageStyle, pendingImage_.ImageStyle);
+    ui::SelectOption(grpImageStyle, pendingImage_.ImageStyle);
 
     auto emphasise = [](QLabel* label, bool on) {
         QFont f = label->font();
@@ -384,7 +360,7 @@ void frmSetup::cmdFormat_Click(int index) {
     p.TextFontItalic[index] = chosen->Italic;
     p.TextFontStrikethru[index] = chosen->Strikethru;
     p.TextFontUnderline[index] = chosen->Underline;
-    ShowSwatch(picFontColour[index], p.TextFontColor[index]);
+    ui::ShowSwatch(picFontColour[index], p.TextFontColor[index]);
     RefreshSample();
     UpdateChangedState();
 }
@@ -394,7 +370,7 @@ void frmSetup::cmdBackground_Click() {
     if (!chosen)
         return;
     PendingSettings.Background = ui::StoredFromColor(*chosen);
-    ShowSwatch(picBackColour, PendingSettings.Background);
+    ui::ShowSwatch(picBackColour, PendingSettings.Background);
     RefreshSample();
     UpdateChangedState();
 }
@@ -402,7 +378,7 @@ void frmSetup::cmdBackground_Click() {
 void frmSetup::chkSynchronize_Click() {
     if (Loading)
         return;
-    PendingSettings.Synchronize = CheckState(chkSynchronize);
+    PendingSettings.Synchronize = ui::CheckState(chkSynchronize);
     ReloadSyncedTexts();
     UpdateChangedState();
 }
@@ -410,7 +386,7 @@ void frmSetup::chkSynchronize_Click() {
 void frmSetup::chkDays_Click() {
     if (Loading)
         return;
-    PendingSettings.IncludeDays = CheckState(chkDays);
+    PendingSettings.IncludeDays = ui::CheckState(chkDays);
     Recalculate();
     RefreshSample();
     UpdateChangedState();

@@ -115,7 +115,6 @@ private:
     void UpdateChangedState();
     void Recalculate();
     void ApplyFont(QLabel* label, int slot);
-    void ShowSwatch(QLabel* swatch, std::int32_t colour);
 
     void cmdOK_Click();
     void cmdRestoreSettings_Click();

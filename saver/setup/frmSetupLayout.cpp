@@ -1,6 +1,8 @@
 // Builds the settings dialog's controls and lays them out; the behaviour lives in frmSetup.cpp.
 #include "frmSetup.h"
 
+#include "DialogParts.h"
+
 #include "DateEntry.h"
 
 #include <QButtonGroup>
@@ -19,35 +21,6 @@ namespace saver {
 
 namespace {
 
-QLabel* Swatch(QWidget* parent) {
-    auto* swatch = new QLabel(parent);
-    swatch->setFixedSize(28, 20);
-    swatch->setFrameShape(QFrame::Box);
-    swatch->setAutoFillBackground(true);
-    return swatch;
-}
-
-QLabel* Note(const QString& text, QWidget* parent) {
-    auto* note = new QLabel(text, parent);
-    note->setWordWrap(true);
-    QFont f = note->font();
-    f.setPointSizeF(f.pointSizeF() * 0.9);
-    note->setFont(f);
-    note->setForegroundRole(QPalette::PlaceholderText);
-    return note;
-}
-
-template <std::size_t N>
-QButtonGroup* Group(std::array<QRadioButton*, N>& buttons, const std::array<const char*, N>& captions,
-                    QWidget* parent) {
-    auto* group = new QButtonGroup(parent);
-    for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = new QRadioButton(QString::fromUtf8(captions[i]), parent);
-        group->addButton(buttons[i], int(i));
-    }
-    return group;
-}
-
 // A frame without a border, as the placement and direction groups are.
 QWidget* Borderless(QWidget* parent) {
     auto* w = new QWidget(parent);
@@ -64,9 +37,9 @@ void frmSetup::BuildControls() {
     txtTarget = new QLineEdit(fraTextDate);
     txtTargetPassed = new QLineEdit(fraTextDate);
     lblTargetMsg =
-        Note(tr("Target Text will replace Event Text when the Target Date is reached."), fraTextDate);
+        ui::Note(tr("Target Text will replace Event Text when the Target Date is reached."), fraTextDate);
     lblTargetPastMsg =
-        Note(tr("Target Passed will replace Target Text when the Target Date has passed."), fraTextDate);
+        ui::Note(tr("Target Passed will replace Target Text when the Target Date has passed."), fraTextDate);
     dateEntry = new ui::DateEntry(fraTextDate);
     chkSynchronize = new QCheckBox(tr("Synchronize Above Settings with Quindle"), fraTextDate);
     auto* textGrid = new QGridLayout(fraTextDate);
@@ -85,7 +58,7 @@ void frmSetup::BuildControls() {
 
     // Style.
     fraStyle = new QGroupBox(tr("Style Settings"), this);
-    grpStyle = Group<2>(optStyle, {"One Line", "Two Lines"}, fraStyle);
+    grpStyle = ui::OptionGroup<2>(optStyle, {"One Line", "Two Lines"}, fraStyle);
     chkDays = new QCheckBox(tr("Include Number of Days"), fraStyle);
     const std::array<const char*, 3> formatCaptions{"Format Event Text...", "Format Target Text...",
                                                     "Format Target Passed..."};
@@ -99,13 +72,13 @@ void frmSetup::BuildControls() {
     for (int i = 0; i < 3; ++i) {
         cmdFormat[i] = new QPushButton(QString::fromUtf8(formatCaptions[i]), fraStyle);
         cmdFormat[i]->setToolTip(QString::fromUtf8(formatTips[i]));
-        picFontColour[i] = Swatch(fraStyle);
+        picFontColour[i] = ui::Swatch(fraStyle);
         styleGrid->addWidget(cmdFormat[i], 2 + i, 0);
         styleGrid->addWidget(picFontColour[i], 2 + i, 1, Qt::AlignLeft);
     }
     cmdBackground = new QPushButton(tr("Background Colour..."), fraStyle);
     cmdBackground->setToolTip(tr(" Change Background Colour "));
-    picBackColour = Swatch(fraStyle);
+    picBackColour = ui::Swatch(fraStyle);
     styleGrid->addWidget(cmdBackground, 5, 0);
     styleGrid->addWidget(picBackColour, 5, 1, Qt::AlignLeft);
     styleGrid->setColumnStretch(1, 1);
@@ -113,7 +86,7 @@ void frmSetup::BuildControls() {
     // Image.
     fraImage = new QGroupBox(tr("Image Settings"), this);
     chkImage = new QCheckBox(tr("Use Image"), fraImage);
-    grpImageStyle = Group<2>(optImageStyle, {"Base Image", "File Image"}, fraImage);
+    grpImageStyle = ui::OptionGroup<2>(optImageStyle, {"Base Image", "File Image"}, fraImage);
     lblBaseImage = new QLabel(fraImage);
     lblFileImage = new QLabel(fraImage);
     lblFileImage->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -133,7 +106,8 @@ void frmSetup::BuildControls() {
     // Movement: path, placement and direction, speed.
     fraMovement = new QGroupBox(tr("Movement Settings"), this);
     fraPath = new QGroupBox(tr("Path"), fraMovement);
-    grpPosition = Group<3>(optPosition, {"Horizontal Path", "Vertical Path", "Random Paths"}, fraPath);
+    grpPosition =
+        ui::OptionGroup<3>(optPosition, {"Horizontal Path", "Vertical Path", "Random Paths"}, fraPath);
     auto* pathLayout = new QVBoxLayout(fraPath);
     for (auto* b : optPosition)
         pathLayout->addWidget(b);
@@ -142,9 +116,10 @@ void frmSetup::BuildControls() {
     fraHoriz = Borderless(fraPlacement);
     fraVert = Borderless(fraPlacement);
     fraDirection = Borderless(fraPlacement);
-    grpHoriz = Group<3>(optHoriz, {"Top", "Centre", "Bottom"}, fraHoriz);
-    grpVert = Group<3>(optVert, {"Left", "Centre", "Right"}, fraVert);
-    grpDirection = Group<4>(optDirection, {"Forward", "Backward", "Downward", "Upward"}, fraDirection);
+    grpHoriz = ui::OptionGroup<3>(optHoriz, {"Top", "Centre", "Bottom"}, fraHoriz);
+    grpVert = ui::OptionGroup<3>(optVert, {"Left", "Centre", "Right"}, fraVert);
+    grpDirection =
+        ui::OptionGroup<4>(optDirection, {"Forward", "Backward", "Downward", "Upward"}, fraDirection);
     auto* horizLayout = new QHBoxLayout(fraHoriz);
     auto* vertLayout = new QHBoxLayout(fraVert);
     horizLayout->setContentsMargins(0, 0, 0, 0);
