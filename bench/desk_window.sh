@@ -26,7 +26,7 @@ time_to_window() {
     "$@" >/dev/null 2>"$E2E_TMP/stderr" & pid=$!
     until xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; do
         kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window:" >&2; cat "$E2E_TMP/stderr" >&2; exit 1; }
-        sleep 0.02
+        sleep 0.005
     done
     echo "$(( $(now_ms) - start )) $pid"
 }
