@@ -14,18 +14,6 @@ caption='^Settings - Quindle - v 3\.0$'
 
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 stored() { sed -n "s/^$1=//p" "$store"; }
-geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT; }
-main_window() { # the display window: the visible window named Quindle larger than a tray icon
-    local id
-    for _ in $(seq 1 100); do
-        for id in $(xdotool search --all --onlyvisible --pid "$QUINDLE_PID" --name '^Quindle$' 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            [ "$HEIGHT" -gt 22 ] || [ "$WIDTH" -gt 22 ] && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
 dialog_shown() { xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1; }
 wait_hidden() { # true once no settings dialog is visible (within 5 s)
     for _ in $(seq 1 50); do dialog_shown || return 0; sleep 0.1; done

@@ -30,22 +30,6 @@ start_quindle() {
 stop_quindle() {
     kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null
 }
-# The display window of the running instance: its visible window named Quindle that is larger than a
-# tray icon (a window of an instance that just ended may linger a moment on a busy server).
-main_window() {
-    local id
-    for _ in $(seq 1 100); do
-        for id in $(xdotool search --all --onlyvisible --pid "$QUINDLE_PID" --name '^Quindle$' 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            [ "$HEIGHT" -gt 22 ] || [ "$WIDTH" -gt 22 ] && { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-geometry() { # X Y WIDTH HEIGHT of window $1 into WX WY WW WH
-    eval "$(xdotool getwindowgeometry --shell "$1")"; WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
-}
 stored() { sed -n "s/^$1=//p" "$store"; }
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 # The first pixel of colour $2 (as #RRGGBB) inside the screen area $1 (WxH+X+Y), as "x y" on screen.

@@ -73,6 +73,25 @@ wait_exit() {
     return 1
 }
 
+# X Y WIDTH HEIGHT of window $1 into WX WY WW WH.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"; WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+}
+
+# Quindle's display window (process $QUINDLE_PID): its visible window larger than a tray icon (a
+# window of an instance that just ended may linger a moment on a busy server, hence the pid).
+main_window() {
+    local id
+    for _ in $(seq 1 100); do
+        for id in $(xdotool search --all --onlyvisible --pid "$QUINDLE_PID" --name '^Quindle$' 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            [ "$HEIGHT" -gt 22 ] || [ "$WIDTH" -gt 22 ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
 finish() {
     echo "$passes passed, $failures failed"
     [ "$failures" -eq 0 ]
