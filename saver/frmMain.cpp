@@ -219,7 +219,9 @@ void frmMain::ChoosePath() {
 
 void frmMain::PlaceLabels() {
     lblText->move(ToPixelsX(state_.TextX), ToPixelsY(state_.TextY));
-    lblTime->move(ToPixelsX(state_.TextX + state_.TimeOffsetX), ToPixelsY(state_.TextY + state_.TimeOffsetY));
+    // Summed as doubles: a hand-edited store can leave the block at the far end of the 32-bit range.
+    lblTime->move(core::TwipsToPixels(double(state_.TextX) + state_.TimeOffsetX, twipsPerPixelX_),
+                  core::TwipsToPixels(double(state_.TextY) + state_.TimeOffsetY, twipsPerPixelY_));
 }
 
 void frmMain::tmrScroll_Timer() {
