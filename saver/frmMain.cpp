@@ -256,8 +256,11 @@ void frmMain::mouseMoveEvent(QMouseEvent*) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-    // Only keys that produce a character; Shift, Ctrl, arrows and function keys produce none.
-    if (!event->text().isEmpty())
+    // Only keys that produce a character: Shift, Ctrl, arrows and function keys produce none. Enter,
+    // Escape, Backspace, Tab and Ctrl with a letter type control characters and count; Delete types
+    // nothing, even where the keyboard gives it the text U+007F (X11).
+    const QString text = event->text();
+    if (!text.isEmpty() && event->key() != Qt::Key_Delete && text != QChar(0x7f))
         Form_KeyPress();
 }
 
