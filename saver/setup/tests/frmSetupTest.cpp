@@ -42,7 +42,9 @@ protected:
         loaded = loadedAll.settings;
         image = loadedAll.image;
         (void)saver::CalculateTimeLeft(
-            loaded.Date, {loaded.Title, loaded.Target, loaded.TargetPassed, loaded.IncludeDays}, texts);
+            loaded.Date,
+            {loaded.Title, loaded.Target, loaded.TargetPassed, loaded.IncludeDays, loaded.RepeatYearly},
+            texts);
         dialog = std::make_unique<saver::frmSetup>(loaded, image, texts, store, saver::SetupEnvironment{});
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
