@@ -158,14 +158,6 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
     }
 }
 
-TEST(TimeLeft, StoredTextIsReadAsADate) {
-    core::ScopedToday today(kMay10);
-    saver::DisplayTexts out;
-    ASSERT_TRUE(saver::CalculateTimeLeft(QStringLiteral("2025-07-13"), {kTitle, kTarget, kPassed, 1, 0}, out)
-                    .isEmpty());
-    EXPECT_EQ(out.TimeLine, Dots("·1·year··2·months··3·days!···(429·days!)"));
-}
-
 // A repeating 29 February: the Target text on its day each year (28 February in common years), the
 // countdown on every other day, never the Target Passed text.
 TEST(TimeLeft, ARepeatingDateNeverShowsTheTargetPassedText) {
