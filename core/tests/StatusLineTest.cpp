@@ -79,13 +79,4 @@ TEST(StatusLine, OneJsonObjectPerSettingsAndDay) {
     }
 }
 
-TEST(StatusLine, AnUnreadableDateGivesNoLineAndTheMessage) {
-    desk::LoadedSettings s;
-    s.Date = QStringLiteral("next summer");
-    s.RepeatYearly = 1;
-    QString error;
-    EXPECT_EQ(desk::StatusLine(s, kMay10, true, &error), QString());
-    EXPECT_TRUE(error.startsWith(QStringLiteral("The Date Calculation cannot be completed")));
-}
-
 } // namespace

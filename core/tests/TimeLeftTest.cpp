@@ -158,23 +158,6 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
     }
 }
 
-// A repeating 29 February: the Target text on its day each year (28 February in common years), the
-// countdown on every other day, never the Target Passed text.
-TEST(TimeLeft, ARepeatingDateNeverShowsTheTargetPassedText) {
-    for (QDate day(2023, 1, 1); day <= QDate(2025, 12, 31); day = day.addDays(1)) {
-        core::ScopedToday today(day);
-        saver::DisplayTexts s;
-        desk::DisplayTexts d;
-        ASSERT_TRUE(
-            saver::CalculateTimeLeft(QDate(2020, 2, 29), {kTitle, kTarget, kPassed, 1, 1}, s).isEmpty());
-        ASSERT_TRUE(
-            desk::CalculateTimeLeft(QDate(2020, 2, 29), {kTitle, kTarget, kPassed, 1, 0, 1}, d).isEmpty());
-        const bool targetDay = day.month() == 2 && day.day() == (QDate::isLeapYear(day.year()) ? 29 : 28);
-        ASSERT_EQ(s.DisplayState, targetDay ? 1 : 0) << day.toString(Qt::ISODate).toStdString();
-        ASSERT_EQ(d.DisplayText, targetDay ? kTarget : kTitle + d.PhraseText + d.TotalDaysText);
-    }
-}
-
 // Over every pair of dates in a window of years with leap years, month ends and year ends, the counts
 // must rebuild the target exactly and stay inside their ranges.
 TEST(TimeLeft, SweepOfDatePairsRebuildsTheTarget) {
