@@ -12,7 +12,7 @@ bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const PendingIma
     // A stored text that is no supported date loads as no date: it counts as changed once a date is shown.
     const auto parsed = core::ParseDateText(l.Date);
     const QDate loadedDate = parsed && core::IsDateInRange(*parsed) ? *parsed : QDate();
-    if (loadedDate != pendingDate)
+    if (loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
         return true;
     if (p.Background != l.Background || p.Style != l.Style || p.IncludeDays != l.IncludeDays ||
         p.Position != l.Position || p.Direction != l.Direction || p.Horizontal != l.Horizontal ||
