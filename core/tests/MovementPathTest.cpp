@@ -239,12 +239,6 @@ TEST(Pause, ACountAboveASmallerIntervalStillEnds) {
     EXPECT_EQ(counter.Ticks(), 0);
 }
 
-TEST(Pause, TimerPeriod) {
-    const struct { int interval, ms; } rows[] = {{-1, 1}, {0, 1}, {1, 58000}, {360, 58000}};
-    for (const auto& r : rows)
-        EXPECT_EQ(desk::IntervalTimerMs(r.interval), r.ms) << r.interval;
-}
-
 TEST(Pause, DescribeInterval) {
     const struct {
         int minutes;
