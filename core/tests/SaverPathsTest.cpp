@@ -230,27 +230,6 @@ TEST(SaverPaths, PreviewWrapsAtTheExtent) {
     }
 }
 
-TEST(SaverPaths, PictureAlternatesAAndB) {
-    std::int32_t toggle = 0;
-    std::vector<PicturePlace> places;
-    for (int i = 0; i < 5; ++i)
-        places.push_back(saver::AdvancePictureToggle(toggle));
-    EXPECT_EQ(places, (std::vector<PicturePlace>{PicturePlace::A, PicturePlace::B, PicturePlace::A,
-                                                 PicturePlace::B, PicturePlace::A}));
-}
-
-TEST(SaverPaths, ADayChangeRepeatsThePreviousPlace) {
-    // The pass after midnight reloads, which starts a pass of its own before the outer one: the toggle
-    // advances twice and the outer pass shows the place of the pass before the change.
-    std::int32_t toggle = 0;
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::A); // pass 1
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B); // pass 2
-    saver::AdvancePictureToggle(toggle);                             // nested pass of the reload
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B); // pass 3, after the day change
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::A); // alternation resumes
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B);
-}
-
 TEST(SaverPaths, PicturePlaces) {
     // W 28800, H 16200, picture 2250 x 1125 (150 x 75 pixels), block height 600.
     const struct {
