@@ -278,18 +278,4 @@ TEST(Offsets, SliderRangesFollowScreenAndWindow) {
     }
 }
 
-TEST(Offsets, EitherEndOfTheHorizontalSliderPutsACentredRunOnAScreenEdge) {
-    // 11520 twips high, window 1000: Lower end 5260 puts the run's bottom on the screen's bottom edge.
-    const desk::OffsetRange range = desk::HorizontalOffsetRange(11520, 1000);
-    const struct { int offset, top; } rows[] = {{range.Minimum, 10520}, {range.Maximum, 0}};
-    for (const auto& r : rows) {
-        MovementPath path;
-        desk::HorizontalPathSetup(path, kScreen, 1, 0);
-        PathOptions placement;
-        placement.Horizontal = 1;
-        placement.OffSetHoriz = r.offset;
-        EXPECT_EQ(desk::StepMovement(path, 100, placement).NextTop, r.top) << r.offset;
-    }
-}
-
 } // namespace
