@@ -322,27 +322,36 @@ TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
     }
 }
 
+// The day is checked by its own timer in every state, and again when a pause ends.
 TEST_F(DisplayWindow, ANewDayRebuildsTheWindowInEveryState) {
     const struct {
         const char* movement;
         bool paused;
-    } rows[] = {{"0", false}, {"1", false}, {"1", true}};
+        void (desk::frmMain::*check)();
+    } rows[] = {{"0", false, &desk::frmMain::dayWatch_Timer},
+                {"1", false, &desk::frmMain::dayWatch_Timer},
+                {"1", true, &desk::frmMain::dayWatch_Timer},
+                {"1", true, &desk::frmMain::tmrInterval_Timer}};
     for (const auto& r : rows) {
         today = QDate(2025, 7, 11);
         Put("Movement", r.movement);
-        Put("Interval", "5");
+        Put("Interval", "1");
         Start();
         EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 2 days!")));
-        if (r.paused) {
-            Window().tmrMovement.stop();
-            Window().tmrInterval.start();
-        }
+        const auto pause = [&] {
+            if (r.paused) {
+                Window().tmrMovement.stop();
+                Window().tmrInterval.start();
+            }
+        };
+        pause();
         const desk::frmMain* before = &Window();
-        Window().dayWatch_Timer(); // same day: nothing happens
+        (Window().*r.check)(); // same day: the same window goes on
         Settle();
         EXPECT_EQ(&Window(), before);
+        pause();
         today = QDate(2025, 7, 12);
-        Window().dayWatch_Timer();
+        (Window().*r.check)();
         Settle();
         EXPECT_NE(&Window(), before) << r.movement;
         EXPECT_EQ(program->Loaded.Today, today);
