@@ -26,21 +26,15 @@ struct OpenRecorder {
     ui::LinkOpener previous;
 };
 
+// The parts that depend on the program and the day; the fixed wording is the layout's.
 TEST(frmAbout, FillsItsLabelsForTheProgramAndTheDay) {
     QApplication::setApplicationName(QStringLiteral("Pellmora"));
     core::ScopedToday today(QDate(2031, 2, 3));
     about::frmAbout box(core::Program::ScreenSaver, QString());
     EXPECT_EQ(box.windowTitle(), QStringLiteral("About - Pellmora"));
     EXPECT_EQ(box.lblTitle->text(), QStringLiteral("Pellmora"));
-    EXPECT_EQ(box.lblVersion->text(), QStringLiteral("Version 3.0"));
     EXPECT_EQ(box.lblDate->text(), QStringLiteral("2031"));
-    EXPECT_TRUE(box.lblCopyRight->text().contains(QStringLiteral("Tarnwick")));
-    EXPECT_EQ(box.lblWebSite->text(), QStringLiteral("Tarnwick Website"));
     EXPECT_EQ(box.lblWebSite->toolTip(), QStringLiteral(" Click to visit Vendor's WebSite "));
-    EXPECT_TRUE(
-        box.lblDescription->text().endsWith(QStringLiteral("displayed when the Future Date has passed.")));
-    EXPECT_TRUE(box.lblContact->text().contains(QStringLiteral("shown below.  Thank you")));
-
     about::frmAbout desk(core::Program::Desktop, QString());
     EXPECT_EQ(desk.lblWebSite->toolTip(), QStringLiteral(" Click to Visit Vendor's WebSite "));
 }
