@@ -70,12 +70,4 @@ TEST(DateText, ReadingUnderSeveralLocales) {
     }
 }
 
-TEST(DateText, RangeBoundsAreInclusive) {
-    EXPECT_TRUE(core::IsDateInRange({1753, 1, 1}));
-    EXPECT_TRUE(core::IsDateInRange({9999, 12, 31}));
-    EXPECT_FALSE(core::IsDateInRange({1752, 12, 31}));
-    EXPECT_FALSE(core::IsDateInRange({10000, 1, 1}));
-    EXPECT_FALSE(core::IsDateInRange(QDate()));
-}
-
 } // namespace

@@ -182,35 +182,6 @@ TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
     }
 }
 
-TEST(Movement, AForwardRunAcrossA1024PixelScreen) {
-    MovementPath path;
-    desk::HorizontalPathSetup(path, kScreen, 0, 0);
-    ASSERT_EQ(path.Coordinate, 18360);
-    const struct {
-        int speed;
-        int moves;
-        int lastCoordinate;
-        int firstLeft;
-    } rows[] = {{100, 186, -240, 15260}, {1, 18561, -201, 15359}, {37, 502, -214, 15323}};
-    for (const auto& r : rows) {
-        MovementPath run = path;
-        int moves = 0, firstLeft = 0;
-        desk::StepOutcome out;
-        while ((out = desk::StepMovement(run, r.speed, PathOptions{})).Result == StepResult::Moved) {
-            if (moves++ == 0)
-                firstLeft = out.NextLeft;
-            ASSERT_LT(moves, 100000);
-        }
-        EXPECT_EQ(out.Result, StepResult::RunEnded);
-        EXPECT_EQ(moves, r.moves) << r.speed;
-        EXPECT_EQ(run.Coordinate, r.lastCoordinate) << r.speed;
-        EXPECT_EQ(firstLeft, r.firstLeft) << r.speed;
-        // Once ended, further ticks keep reporting the end and move nothing.
-        EXPECT_EQ(desk::StepMovement(run, r.speed, PathOptions{}).Result, StepResult::RunEnded);
-        EXPECT_EQ(run.Coordinate, r.lastCoordinate);
-    }
-}
-
 TEST(Pause, EndsAfterTheIntervalInTicks) {
     const struct {
         int interval;

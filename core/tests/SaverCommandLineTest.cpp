@@ -90,15 +90,4 @@ TEST(SaverCommandLine, DaemonForms) {
     }
 }
 
-TEST(SaverCommandLine, NumericTexts) {
-    const struct {
-        const char* text;
-        bool numeric;
-    } rows[] = {{"1234", true},   {" 1234", true},  {"  -12", true}, {"+3", true},    {"1.5", true},
-                {".5", true},     {"12.", true},    {"", false},     {" ", false},    {"-", false},
-                {"1234 ", false}, {"12 34", false}, {"1e5", false},  {"0x10", false}, {":1234", false}};
-    for (const auto& r : rows)
-        EXPECT_EQ(saver::IsNumericText(QString::fromLatin1(r.text)), r.numeric) << '[' << r.text << ']';
-}
-
 } // namespace

@@ -124,36 +124,6 @@ TEST(SaverPaths, RandomPathsFromThreeDraws) {
         EXPECT_EQ(saver::PickRandomPath(r.draws), r.path) << r.draws.kind << ' ' << r.draws.placement;
 }
 
-TEST(SaverPaths, ChoosePathFollowsPosition) {
-    ShowState s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {0, 2, 1, 1}, {});
-    EXPECT_EQ(s.PassPath, 0);
-    EXPECT_EQ(s.TextX, -6000);
-    EXPECT_EQ(s.TextY, 15600);
-
-    s = Block(6000, 600);
-    EXPECT_EQ(saver::ChoosePath(s, kScreen, {1, 0, 1, 3}, {}), LabelAlignment::Centre);
-    EXPECT_EQ(s.PassPath, 1);
-    EXPECT_EQ(s.TextY, 16200);
-
-    s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {2, 0, 0, 0}, {0.9, 0.9, 0.9});
-    EXPECT_EQ(s.PassPath, 1);
-    EXPECT_EQ(s.PassPlacement, 2);
-    EXPECT_EQ(s.PassDirection, 3);
-
-    // A horizontal path with a vertical direction keeps TextX and moves downward.
-    s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {0, 0, 0, 2}, {});
-    EXPECT_EQ(s.TextX, 111);
-    EXPECT_EQ(s.PassDirection, 2);
-
-    s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {3, 0, 0, 0}, {});
-    EXPECT_EQ(s.TextX, 111);
-    EXPECT_EQ(s.TextY, 222);
-}
-
 TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
     const struct {
         std::int32_t direction;
@@ -255,20 +225,6 @@ TEST(SaverPaths, PicturePlaces) {
         EXPECT_EQ(s.PictureX, r.x) << r.path << ',' << r.placement << ' ' << int(r.place);
         EXPECT_EQ(s.PictureY, r.y) << r.path << ',' << r.placement << ' ' << int(r.place);
     }
-}
-
-TEST(SaverPaths, PreviewPictureSitsOnTheTextLine) {
-    ShowState s;
-    s.PreviewExtent = 2280;
-    s.TextY = 784; // 112 pixels high x 7
-    s.PictureWidth = 1500;
-    s.PictureHeight = 750;
-    saver::PlacePreviewPicture(s);
-    EXPECT_EQ(s.PictureX, 390);
-    EXPECT_EQ(s.PictureY, 34);
-    s.PreviewExtent = 2281;
-    saver::PlacePreviewPicture(s);
-    EXPECT_EQ(s.PictureX, 390); // 390.5 to the even neighbour
 }
 
 } // namespace

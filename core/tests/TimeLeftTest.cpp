@@ -89,25 +89,6 @@ TEST(TimeLeft, ScreenSaverLinesForEveryRow) {
     }
 }
 
-TEST(TimeLeft, DesktopOneLineIsTheTitleFollowedByTheSameText) {
-    for (const Row& r : kRows) {
-        core::ScopedToday today(r.today);
-        desk::DisplayTexts out;
-        out.PhraseText = QStringLiteral("before");
-        ASSERT_TRUE(
-            desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0}, out).isEmpty());
-        const QString where =
-            r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
-        const QString expected = r.state == 0 ? kTitle + Expand(r.timeLine) : Expand(r.timeLine);
-        EXPECT_EQ(out.DisplayText, expected) << where.toStdString();
-        EXPECT_EQ(out.TargetReached, r.state != 0) << where.toStdString();
-        // The phrase alone is only updated while the target lies ahead.
-        if (r.state != 0) {
-            EXPECT_EQ(out.PhraseText, QStringLiteral("before"));
-        }
-    }
-}
-
 TEST(TimeLeft, DesktopTwoLines) {
     const struct {
         QDate target;
@@ -156,14 +137,6 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
         EXPECT_EQ(d.DisplayText, QStringLiteral("display"));
         EXPECT_TRUE(d.TargetReached);
     }
-}
-
-TEST(TimeLeft, StoredTextIsReadAsADate) {
-    core::ScopedToday today(kMay10);
-    saver::DisplayTexts out;
-    ASSERT_TRUE(
-        saver::CalculateTimeLeft(QStringLiteral("2025-07-13"), {kTitle, kTarget, kPassed, 1}, out).isEmpty());
-    EXPECT_EQ(out.TimeLine, Dots("·1·year··2·months··3·days!···(429·days!)"));
 }
 
 // Over every pair of dates in a window of years with leap years, month ends and year ends, the counts
