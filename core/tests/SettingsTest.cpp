@@ -222,7 +222,7 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyAndRoundTrips) {
     EXPECT_EQ(store.commits, 1);
     ASSERT_EQ(store.writes.size(), 5 + 18 + 21);
     EXPECT_EQ(store.writes.first(), QStringLiteral("Common/Synchronize")); // the only shared key written
-    EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title"))); // the shared copy is untouched
+    EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title")));   // the shared copy is untouched
 
     const auto back = saver::LoadSettings(store, {});
     EXPECT_EQ(back.settings.Title, p.Title);
