@@ -79,30 +79,6 @@ TEST(ImageSizeSteps, EnlargementsStopAtTheScreenAndReductionsAtOnePixel) {
         EXPECT_EQ(core::CheckImageSize(r.size, r.in), r.expected) << r.name;
 }
 
-TEST(ImageSizeSteps, RefusedPressesAreTakenBack) {
-    const core::SizeCheckInput small{20, 20, 15, 15, 28800, 16200};
-    const core::SizeCheckInput huge{1920, 1080, 15, 15, 28800, 16200};
-    const struct {
-        std::int32_t from;
-        SizeButton button;
-        core::SizeCheckInput in;
-        core::SizeStep expected;
-    } rows[] = {
-        {1, SizeButton::Increase, huge, {1, SizeRefusal::TooLarge}},
-        {-2, SizeButton::Increase, huge, {1, SizeRefusal::None}},
-        {-1, SizeButton::Decrease, small, {-1, SizeRefusal::TooSmall}},
-        {1, SizeButton::Decrease, small, {-1, SizeRefusal::TooSmall}}, // -2 refused, one up again
-        {2, SizeButton::Decrease, small, {-1, SizeRefusal::None}},
-        {5, SizeButton::Increase, small, {6, SizeRefusal::None}},
-        {-3, SizeButton::Actual, small, {1, SizeRefusal::None}},
-    };
-    for (const auto& r : rows) {
-        const core::SizeStep got = core::PressSizeButton(r.from, r.button, r.in);
-        EXPECT_EQ(got.size, r.expected.size) << "from " << r.from;
-        EXPECT_EQ(got.refusal, r.expected.refusal) << "from " << r.from;
-    }
-}
-
 TEST(ImageSizeSteps, CaptionsNameTheFactorAndTheResultingSize) {
     const struct {
         bool hasPicture;
