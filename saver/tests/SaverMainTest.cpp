@@ -41,10 +41,6 @@ private:
     ui::MessageAnswerer previous_;
 };
 
-TEST_F(SaverMainTest, SettingsCaptionCarriesNameAndVersion) {
-    EXPECT_EQ(saver::SettingsCaption(), QStringLiteral("Settings - Pellmora - v 3.0"));
-}
-
 TEST_F(SaverMainTest, ASecondSettingsDialogIsRefusedWithAMessage) {
     ui::SingleInstance open(saver::SettingsCaption());
     ASSERT_TRUE(open.TryAcquire());

@@ -119,9 +119,7 @@ TEST_F(DeskSetup, CloseWithoutAnEditWritesOnlyThePlacement) {
         program.reset();
         Settle();
         desk::frmSetup& d = Open();
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Settings - Quindle - v 3.0"));
         EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
-        EXPECT_EQ(d.cmdCancel->toolTip(), QStringLiteral(" Close Settings Dialog "));
         EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
         Click(d.cmdCancel);
         Settle();
@@ -304,7 +302,6 @@ TEST_F(DeskSetup, TheStoredPageIsShown) {
         const auto movement = d.tvwOptions->findItems(QStringLiteral("Movement"), Qt::MatchExactly);
         ASSERT_EQ(movement.size(), 1);
         EXPECT_TRUE(movement.first()->isExpanded());
-        EXPECT_FALSE(d.imgOptTitleLeft->pixmap().isNull());
     }
     // The page shown last is remembered.
     desk::frmSetup& d = Open();
