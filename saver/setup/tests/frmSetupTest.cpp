@@ -70,18 +70,6 @@ protected:
     std::unique_ptr<saver::frmSetup> dialog;
 };
 
-TEST_F(SetupTest, OpeningAndClosingWithoutAnEditWritesNothing) {
-    Open();
-    EXPECT_FALSE(Changed());
-    EXPECT_EQ(dialog->cmdCancel->text(), QStringLiteral("Close"));
-    EXPECT_EQ(dialog->txtTitle->text(), QStringLiteral("Main Title Text (Change this!!)"));
-    EXPECT_FALSE(dialog->dateEntry->MonthView->isVisible());
-    Click(dialog->cmdCancel);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(store.writes.isEmpty());
-    EXPECT_EQ(store.commits, 0);
-}
-
 // Clicks the next button of a group, or the one before it to go back.
 template <std::size_t N> void Step(const std::array<QRadioButton*, N>& group, bool back) {
     std::size_t checked = 0;
