@@ -211,6 +211,7 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyAndRoundTrips) {
     saver::LoadedSettings p = loaded.settings;
     p.Synchronize = 0;
     p.Title = QStringLiteral("Wedding, at last");
+    p.RepeatYearly = 1;
     p.Speed = -3;
     p.Background = 0x123456;
     p.TextFontItalic[2] = true;
@@ -220,12 +221,13 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyAndRoundTrips) {
     image.ImageTag = QStringLiteral("Hammock");
     ASSERT_TRUE(saver::SaveSettings(store, p, {2025, 7, 13}, image));
     EXPECT_EQ(store.commits, 1);
-    ASSERT_EQ(store.writes.size(), 5 + 18 + 21);
+    ASSERT_EQ(store.writes.size(), 6 + 18 + 21);
     EXPECT_EQ(store.writes.first(), QStringLiteral("Common/Synchronize")); // the only shared key written
     EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title")));   // the shared copy is untouched
 
     const auto back = saver::LoadSettings(store, {});
     EXPECT_EQ(back.settings.Title, p.Title);
+    EXPECT_EQ(back.settings.RepeatYearly, 1);
     EXPECT_EQ(back.settings.Speed, -3);
     EXPECT_EQ(back.settings.Background, 0x123456);
     EXPECT_TRUE(back.settings.TextFontItalic[2]);
@@ -242,7 +244,7 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     p.OffSetVert = -1500;
     p.TextFontStrikethru = true;
     ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    ASSERT_EQ(store.writes.size(), 5 + 25);
+    ASSERT_EQ(store.writes.size(), 6 + 25);
     EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date")); // synchronised: the shared texts
     auto back = desk::LoadSettings(store);
     EXPECT_EQ(back.Movement, 1);
@@ -263,7 +265,9 @@ TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
     core::ScopedToday today(kToday);
     MemoryStore store;
     store.Put(Section::Desktop, QStringLiteral("Title"), QStringLiteral("own title"));
+    store.Put(Section::Desktop, QStringLiteral("RepeatYearly"), QStringLiteral("1"));
     desk::LoadedSettings p = desk::LoadSettings(store);
+    EXPECT_EQ(p.RepeatYearly, 0); // an older shared section without the key: no repeat
     p.Title = QStringLiteral("shared title");
     ASSERT_TRUE(desk::SaveSettings(store, p, kToday));
     EXPECT_EQ(store.values.value(QStringLiteral("Common/Title")), QStringLiteral("shared title"));
@@ -271,6 +275,7 @@ TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
     // Unticking Synchronize in the dialog shows the older own copy again.
     const auto own = core::ReloadSyncedTexts(store, 0, Section::Desktop, kToday);
     EXPECT_EQ(own.Title, QStringLiteral("own title"));
+    EXPECT_EQ(own.RepeatYearly, 1);
     EXPECT_EQ(own.Date, core::FormatShortDate(kToday)); // never saved there: today
     // The screensaver, synchronised, now shows the desktop's shared title.
     EXPECT_EQ(saver::LoadSettings(store, {}).settings.Title, QStringLiteral("shared title"));

@@ -78,7 +78,7 @@ TEST(TimeLeft, ScreenSaverLinesForEveryRow) {
         core::ScopedToday today(r.today);
         saver::DisplayTexts out;
         const QString failure =
-            saver::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays}, out);
+            saver::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0}, out);
         ASSERT_TRUE(failure.isEmpty());
         const QString where =
             r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
@@ -105,8 +105,8 @@ TEST(TimeLeft, DesktopTwoLines) {
     core::ScopedToday today(kMay10);
     for (const auto& r : rows) {
         desk::DisplayTexts out;
-        ASSERT_TRUE(
-            desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 1}, out).isEmpty());
+        ASSERT_TRUE(desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 1, 0}, out)
+                        .isEmpty());
         EXPECT_EQ(out.DisplayText, Dots(r.text)) << r.target.toString(Qt::ISODate).toStdString();
     }
 }
@@ -117,7 +117,7 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
                                     QStringLiteral("31/12/10000")};
     for (const auto& target : bad) {
         saver::DisplayTexts s{QStringLiteral("event"), QStringLiteral("time"), 2, QStringLiteral("total")};
-        const QString sm = saver::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1}, s);
+        const QString sm = saver::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0}, s);
         EXPECT_EQ(sm, Dots("The·Date·Calculation·cannot·be·completed··········\r\n"
                            "because·an·in-correct·date·was·entered.·\r\n\r\n"
                            "The·range·of·supported·dates·are...\r\n"
@@ -129,7 +129,7 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
 
         desk::DisplayTexts d{QStringLiteral("phrase"), QStringLiteral("display"), true,
                              QStringLiteral("total")};
-        const QString dm = desk::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0}, d);
+        const QString dm = desk::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0, 0}, d);
         // The desktop's second line has no trailing blank.
         EXPECT_EQ(dm, QString(sm).replace(QStringLiteral("entered. \r\n"), QStringLiteral("entered.\r\n")));
         EXPECT_NE(dm, sm);
