@@ -1,5 +1,4 @@
 #include "ImageSizeSteps.h"
-#include "PreviewFit.h"
 
 #include "QtPrinters.h"
 
@@ -101,31 +100,6 @@ TEST(ImageSizeSteps, CaptionsNameTheFactorAndTheResultingSize) {
         EXPECT_EQ(c.size, r.sizeText) << r.size;
         EXPECT_EQ(c.scrollSize, r.scrollText) << r.size;
     }
-}
-
-TEST(PreviewFit, OnlyPicturesLargerThanTheFrameAreShrunk) {
-    const struct {
-        const char* name;
-        double width, height;
-        core::PreviewFit expected;
-    } rows[] = {
-        {"exactly the frame", 3732, 3792, {false, 3732, 3792}},
-        {"small", 2250, 1125, {false, 2250, 1125}},
-        {"one twip wider", 3733, 3792, {true, 3732 * 3733.0 / 3792, 3592}},
-        {"one twip higher", 3732, 3793, {true, 3732 * 3732.0 / 3793, 3592}},
-        {"square takes the portrait branch", 6000, 6000, {true, 3732, 3592}},
-        {"landscape", 7500, 3000, {true, 3652, 3792 / 2.5}},
-        {"wide but low", 4000, 100, {true, 3652, 3792 / 40.0}},
-        {"portrait", 3000, 6000, {true, 1866, 3592}},
-    };
-    for (const auto& r : rows) {
-        const core::PreviewFit f = core::FitPreview(r.width, r.height);
-        EXPECT_EQ(f.reduced, r.expected.reduced) << r.name;
-        EXPECT_DOUBLE_EQ(f.width, r.expected.width) << r.name;
-        EXPECT_DOUBLE_EQ(f.height, r.expected.height) << r.name;
-    }
-    EXPECT_EQ(core::PreviewCaption(true, 500, 400), "Preview - (Reduced) - Actual Size 500 x 400");
-    EXPECT_EQ(core::PreviewCaption(false, 150, 75), "Preview - Actual Size 150 x 75");
 }
 
 } // namespace

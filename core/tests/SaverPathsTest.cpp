@@ -23,36 +23,6 @@ ShowState Block(std::int32_t width, std::int32_t height) {
     return s;
 }
 
-TEST(SaverPaths, OneLineAndTwoLineLayouts) {
-    const struct {
-        std::int32_t style;
-        saver::TwipSize text, time;
-        saver::TwipSize textOut, timeOut;
-        std::int32_t blockW, blockH, offX, offY;
-    } rows[] = {
-        {0, {3000, 400}, {5000, 500}, {3000, 500}, {5000, 500}, 8000, 500, 3000, 0},
-        {0, {3000, 600}, {5000, 500}, {3000, 600}, {5000, 600}, 8000, 600, 3000, 0},
-        {0, {0, 300}, {5000, 500}, {0, 500}, {5000, 500}, 5000, 500, 0, 0}, // empty title line
-        {1, {3000, 400}, {5000, 500}, {5000, 400}, {5000, 500}, 5000, 900, 0, 400},
-        {1, {6000, 400}, {5000, 500}, {6000, 400}, {6000, 500}, 6000, 900, 0, 400},
-        {7, {3000, 400}, {5000, 500}, {3000, 400}, {5000, 500}, 1, 2, 3, 4}, // unknown style: unchanged
-    };
-    for (const auto& r : rows) {
-        ShowState s;
-        s.BlockWidth = 1;
-        s.BlockHeight = 2;
-        s.TimeOffsetX = 3;
-        s.TimeOffsetY = 4;
-        const saver::BlockLayout layout = saver::LayOutBlock(r.style, r.text, r.time, s);
-        EXPECT_EQ(layout.text, r.textOut) << r.style;
-        EXPECT_EQ(layout.time, r.timeOut) << r.style;
-        EXPECT_EQ(s.BlockWidth, r.blockW) << r.style;
-        EXPECT_EQ(s.BlockHeight, r.blockH) << r.style;
-        EXPECT_EQ(s.TimeOffsetX, r.offX) << r.style;
-        EXPECT_EQ(s.TimeOffsetY, r.offY) << r.style;
-    }
-}
-
 TEST(SaverPaths, HorizontalStartPositions) {
     const struct {
         std::int32_t placement, direction;
