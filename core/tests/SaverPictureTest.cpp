@@ -10,10 +10,11 @@ TEST(SaverPicture, SizeFactors) {
         std::int32_t factor;
         QSize shown;
     } rows[] = {
-        {{300, 200}, 0, {300, 200}},  {{300, 200}, 1, {300, 200}}, {{300, 200}, -1, {300, 200}},
-        {{300, 200}, 2, {600, 400}},  {{300, 200}, 3, {900, 600}}, {{300, 200}, -3, {100, 67}},
-        {{300, 200}, -2, {150, 100}}, {{5, 3}, -2, {2, 2}}, // 2.5 to 2, 1.5 to 2
-        {{3, 3}, -100, {1, 1}},                             // never below one pixel
+        // The show test checks 0, 2 and -3 with a real picture.
+        {{300, 200}, 1, {300, 200}},
+        {{300, 200}, -1, {300, 200}},
+        {{5, 3}, -2, {2, 2}},   // 2.5 to 2, 1.5 to 2
+        {{3, 3}, -100, {1, 1}}, // never below one pixel
     };
     for (const auto& r : rows)
         EXPECT_EQ(saver::ApplySizeFactor(r.natural, r.factor), r.shown) << r.factor;
@@ -26,13 +27,10 @@ TEST(SaverPicture, OnlyEnlargementsAreHeldToTheScreen) {
         std::int32_t factor;
         QSize shown;
     } rows[] = {
-        {{300, 200}, 3, {900, 600}},
         {{300, 200}, 6, {1620, 1080}},     // height would be 1200: reduced, proportions kept
         {{300, 200}, 32767, {1620, 1080}}, // a hand-edited factor
         {{4000, 1000}, 0, {4000, 1000}},   // natural sizes stay, whatever the screen
-        {{4000, 1000}, 1, {4000, 1000}},
-        {{4000, 1000}, -1, {4000, 1000}},
-        {{4000, 1000}, 2, {4000, 1000}}, // an enlargement never ends below the natural size
+        {{4000, 1000}, 2, {4000, 1000}},   // an enlargement never ends below the natural size
         {{4000, 1000}, -2, {2000, 500}},
     };
     for (const auto& r : rows)

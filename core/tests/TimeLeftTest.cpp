@@ -40,12 +40,9 @@ const Row kRows[] = {
     // Worked examples.
     {kMay10, {2025, 7, 13}, 1, "·1·year··2·months··3·days!···(429·days!)", 0, "···(429·days!)"},
     {kMay10, {2025, 5, 10}, 1, "·1·year!", 0, ""},
-    {kMay10, {2027, 5, 10}, 1, "·3·years!", 0, ""},
     {kMay10, {2024, 6, 10}, 1, "·1·month!···(31·days!)", 0, "···(31·days!)"},
-    {kMay10, {2024, 8, 10}, 1, "·3·months!···(92·days!)", 0, "···(92·days!)"},
     {kMay10, {2024, 6, 11}, 1, "·1·month··1·day!···(32·days!)", 0, "···(32·days!)"},
     {kMay10, {2024, 5, 11}, 1, "·1·day!", 0, ""},
-    {kMay10, {2024, 5, 30}, 1, "·20·days!", 0, ""},
     {kMay10, {2025, 5, 9}, 1, "·11·months··29·days!···(364·days!)", 0, "···(364·days!)"},
     {kMay10, kMay10, 1, "@T", 1, ""},
     {kMay10, {2024, 5, 9}, 1, "@P···(1·day·ago!)", 2, "···(1·day·ago!)"},
@@ -89,6 +86,7 @@ TEST(TimeLeft, ScreenSaverLinesForEveryRow) {
     }
 }
 
+// The print test and the status-line test check the desktop's other forms of the text.
 TEST(TimeLeft, DesktopTwoLines) {
     const struct {
         QDate target;
@@ -96,11 +94,8 @@ TEST(TimeLeft, DesktopTwoLines) {
         const char* text;
     } rows[] = {
         {{2025, 7, 13}, 1, "Main·Title·Text·(Change·this!!)\r\n1·year··2·months··3·days!···(429·days!)"},
-        {{2025, 7, 13}, 0, "Main·Title·Text·(Change·this!!)\r\n1·year··2·months··3·days!"},
-        {{2024, 5, 11}, 1, "Main·Title·Text·(Change·this!!)\r\n1·day!"},
         {{2024, 5, 9}, 0, "PASSED\r\n···(1·day·ago!)"},
         {{2023, 5, 20}, 0, "PASSED\r\n"},
-        {kMay10, 1, "TARGET"},
     };
     core::ScopedToday today(kMay10);
     for (const auto& r : rows) {
