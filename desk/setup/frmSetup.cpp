@@ -576,6 +576,8 @@ void frmSetup::SaveDialogPlacement() {
 
 void frmSetup::ReloadDisplay() {
     program_.Loaded = LoadSettings(program_.Store());
+    // The date just saved is now the loaded one, which the date entry's Restore brings back.
+    dateEntry->SetLoadedDateText(program_.Loaded.Date);
     program_.ReloadDisplay();
     RestoreLoadedSettings();
 }

@@ -6,6 +6,7 @@
 #include "MemoryStore.h"
 #include "MessageBoxes.h"
 #include "Program.h"
+#include "QtPrinters.h"
 #include "ScreenUnits.h"
 #include "frmMain.h"
 
@@ -278,6 +279,35 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
     Click(d.cmdApply);
     EXPECT_FALSE(d.optStyle[0]->isEnabled() || d.optStyle[1]->isEnabled());
     EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
+}
+
+TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
+    const struct {
+        bool ok; // OK with the icon on keeps the dialog loaded; opened again
+        bool fixDate;
+        QString edit;
+    } rows[] = {{false, true, QStringLiteral("1/2/3/4")},
+                {true, true, QStringLiteral("not a date")},
+                {false, false, core::FormatShortDate(QDate(2027, 2, 2))}};
+    for (const auto& row : rows) {
+        Put("Date", "2025-07-13", Section::Common);
+        Put("TrayNotification", row.ok ? "1" : "0");
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2026, 1, 1)));
+        Click(row.ok ? d.cmdOK : d.cmdApply);
+        Settle();
+        if (row.ok)
+            program->OpenSettingsDialog();
+        ASSERT_EQ(Dialog(), &d);
+        Retype(d.dateEntry->txtDate, row.edit);
+        Click(row.fixDate ? d.dateEntry->cmdFixDate : d.cmdRestoreSettings);
+        EXPECT_EQ(core::ParseDateText(d.dateEntry->txtDate->text()), QDate(2026, 1, 1))
+            << row.edit.toStdString();
+        EXPECT_FALSE(d.SettingsChanged()) << row.edit.toStdString();
+        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+    }
 }
 
 TEST_F(DeskSetup, TheStoredPageIsShown) {
