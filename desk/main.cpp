@@ -13,18 +13,21 @@
 
 namespace {
 
-const char* const kUsage = "Usage: Quindle [--print | --version | --help]\n"
+const char* const kUsage = "Usage: Quindle [--print [--json] | --version | --help]\n"
                            "\n"
                            "Veltrane desktop window: counts down to the date you care about.\n"
                            "Without an option it shows the window (one per user).\n"
                            "  --print    print the window's text for today, then exit\n"
+                           "  --json     with --print: one line of JSON for status bars, with\n"
+                           "             text, tooltip, class (ahead, today, passed) and days\n"
                            "  --version  print the version and exit\n"
                            "  --help     print this help and exit\n";
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto code = core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts))
+    if (const auto code =
+            core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts, desk::PrintJson))
         return *code;
     if (argc > 1) {
         std::fputs(kUsage, stderr);
