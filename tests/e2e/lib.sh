@@ -96,3 +96,16 @@ finish() {
     echo "$passes passed, $failures failed"
     [ "$failures" -eq 0 ]
 }
+
+# Starts openbox on the display and waits until it manages windows: it has mapped a probe window of
+# its own choosing (which then goes away). False when openbox is not installed.
+start_openbox() {
+    command -v openbox >/dev/null || return 1
+    openbox >/dev/null 2>&1 & E2E_PIDS+=($!)
+    for _ in $(seq 1 600); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+    local probe
+    xmessage -geometry +900+900 probe >/dev/null 2>&1 & probe=$!; E2E_PIDS+=($probe)
+    wait_window '^xmessage$' 60 >/dev/null || echo "note: the probe window never showed"
+    kill "$probe" 2>/dev/null
+    return 0
+}
