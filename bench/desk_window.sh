@@ -9,6 +9,7 @@
 # Figures to read, not a pass/fail test.
 # Usage: bench/desk_window.sh [build-dir]   (default: build)
 #        QUINDLE=/other/build/bin/Quindle bench/desk_window.sh   measures another build's program
+#        TRANSPARENT=0 bench/desk_window.sh                      measures the opaque window
 set -uo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -22,8 +23,8 @@ source tests/e2e/lib.sh
 start_xvfb
 xserver=${E2E_PIDS[-1]}
 store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
-printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nMovement=1\nSpeed=45\nInterval=0\nTransparent=1\n' \
-    "$(date -d '+430 days' +%Y-%m-%d)" > "$store"
+printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nMovement=1\nSpeed=45\nInterval=0\nTransparent=%s\n' \
+    "$(date -d '+430 days' +%Y-%m-%d)" "${TRANSPARENT:-1}" > "$store"
 text=$("$quindle" --print)
 ticks=$(getconf CLK_TCK)
 
