@@ -12,6 +12,7 @@
 #include "ScreenUnits.h"
 #include "TaskbarButton.h"
 #include "TransparencyMask.h"
+#include "WindowMove.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -79,9 +80,10 @@ std::int32_t frmMain::Height() const {
 void frmMain::MoveToTwips(std::int32_t left, std::int32_t top) {
     const QPoint to(core::TwipsToPixels(left, ui::TwipsPerPixelX()),
                     core::TwipsToPixels(top, ui::TwipsPerPixelY()));
-    // Slow runs step less than a pixel per tick: only a real move costs the display server anything.
+    // Slow runs step less than a pixel per tick: only a real move costs the display server anything. A
+    // moving window is moved the cheapest way the window system has, many times a second.
     if (to != pos())
-        move(to);
+        platform::MoveTopLevelWindow(*this, to);
 }
 
 void frmMain::Form_Load() {

@@ -31,6 +31,7 @@ stop_quindle() {
     kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null
 }
 stored() { sed -n "s/^$1=//p" "$store"; }
+within() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; } # value low high
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 # The first pixel of colour $2 (as #RRGGBB) inside the screen area $1 (WxH+X+Y), as "x y" on screen.
 find_pixel() {
@@ -90,6 +91,34 @@ check "PositionTop saved in twips" 3900 "$(stored PositionTop)"
 # --- A double click ends the program ------------------------------------------------------------------
 xdotool mousemove $((WX + 20)) $((WY + WH / 2)) click --repeat 2 --delay 80 1
 check_true "double click ends the program" wait_exit "$QUINDLE_PID" 5
+stop_quindle
+
+# --- Moving: along the top leftwards; the program's idea of its place keeps up (the hint shows below) --
+# One pixel a tick (Speed 15 twips), so a run takes half a minute and the window stays well inside the
+# screen while it is checked.
+settings Movement=1 Speed=15 Interval=0 Transparent=0 PositionLeft=1500 PositionTop=3000
+start_quindle
+id=$(main_window); geometry "$id"; first=$WX
+for _ in $(seq 1 900); do geometry "$id"; [ "$WX" -le 1300 ] && break; sleep 0.1; done
+check "moves along the top edge" 0 "$WY"
+check_true "moves leftwards from the right edge ($first -> $WX)" within "$WX" -10000 $((first < 1300 ? first - 1 : 1300))
+hint="" before=0 started=0 width=$WW height=$WH
+for _ in 1 2 3 4 5; do
+    started=$(date +%s%N); geometry "$id"; before=$WX
+    xdotool mousemove $((WX + WW / 2)) $((WY + WH / 2)); sleep 0.1; xdotool mousemove $((WX + WW / 2 + 2)) $((WY + WH / 2))
+    hint=$(wait_window '^Quindle Hint$' 3) && break
+done
+elapsed_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+check_true "hint shown over the moving window" [ -n "$hint" ]
+if [ -n "$hint" ]; then
+    geometry "$hint"
+    # The window stepped at most one pixel per 16 ms tick since its place was read.
+    check_true "hint at the window's place then (hint x $WX, window x $before, $elapsed_ms ms later)" \
+        within "$WX" $((before - elapsed_ms / 16 - 2)) "$before"
+    check "hint just below the moving window" "$height" "$WY"
+fi
+geometry "$id"
+check "still one window of the same size" "$width $height" "$WW $WH"
 stop_quindle
 
 # --- Two lines ----------------------------------------------------------------------------------------
