@@ -76,7 +76,7 @@ protected:
         program->OpenSettingsDialog();
         auto* dialog = qobject_cast<desk::frmSetup*>(program->SettingsDialog());
         EXPECT_TRUE(dialog);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog, 60000));
         store.writes.clear();
         return *dialog;
     }
