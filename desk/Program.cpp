@@ -128,6 +128,7 @@ void Program::ReloadDisplay() {
     if (main_) {
         main_->Form_Unload();
         frmMain* old = main_.release();
+        old->StopTimers();
         old->hide();
         old->deleteLater(); // the old window may be the one whose event asked for this
     }
@@ -156,8 +157,7 @@ void Program::EndProgram() {
     if (hint_)
         hint_->close();
     if (main_) {
-        main_->tmrMovement.stop();
-        main_->tmrInterval.stop();
+        main_->StopTimers();
         main_->hide();
         main_.release()->deleteLater();
     }

@@ -5,11 +5,14 @@
 #include "Clock.h"
 #include "DayWatch.h"
 #include "MessageBoxes.h"
+#include "NativeWindowPosition.h"
+#include "PointerButtons.h"
 #include "Program.h"
 #include "Rounding.h"
 #include "ScreenUnits.h"
 #include "TaskbarButton.h"
 #include "TransparencyMask.h"
+#include "WindowMove.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -26,8 +29,9 @@ constexpr std::int32_t kDesktopSystemColor = std::int32_t(0x80000001u);
 
 // Movement ticks every 16 ms: the step size, not the timer rate, sets the speed.
 constexpr int kMovementTickMs = 16;
-// A drag the window manager carries out gives the program no button release: it has ended once the
-// window has kept still this long after moving, or has not moved at all this long after the press.
+// A drag the window manager carries out may end without a button release reaching the program: it has
+// then ended once the window has kept still this long after moving (or has not moved at all this long
+// after the drag started) and the button is not known to be down.
 constexpr int kMoveSettledMs = 500;
 constexpr int kMoveStartMs = 5000;
 
@@ -53,8 +57,8 @@ frmMain::frmMain(Program& program)
     connect(&tmrInterval, &QTimer::timeout, this, &frmMain::tmrInterval_Timer);
     connect(&dayWatch_, &QTimer::timeout, this, &frmMain::dayWatch_Timer);
     connect(&moveSettled_, &QTimer::timeout, this, [this] {
-        systemMoving_ = false;
-        SavePosition();
+        const bool held = platform::PrimaryButtonDown().value_or(false);
+        ApplyDragStep(drag_.Handle(held ? WindowDrag::Event::StillHeld : WindowDrag::Event::Settled));
     });
 }
 
@@ -76,9 +80,10 @@ std::int32_t frmMain::Height() const {
 void frmMain::MoveToTwips(std::int32_t left, std::int32_t top) {
     const QPoint to(core::TwipsToPixels(left, ui::TwipsPerPixelX()),
                     core::TwipsToPixels(top, ui::TwipsPerPixelY()));
-    // Slow runs step less than a pixel per tick: only a real move costs the display server anything.
+    // Slow runs step less than a pixel per tick: only a real move costs the display server anything. A
+    // moving window is moved the cheapest way the window system has, many times a second.
     if (to != pos())
-        move(to);
+        platform::MoveTopLevelWindow(*this, to);
 }
 
 void frmMain::Form_Load() {
@@ -153,6 +158,13 @@ void frmMain::PrintText(const QString& text, const QFont& font, const QColor& in
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
+void frmMain::StopTimers() {
+    tmrMovement.stop();
+    tmrInterval.stop();
+    dayWatch_.stop();
+    moveSettled_.stop();
+}
+
 void frmMain::Form_Unload() {
     if (program_.Reloading)
         return;
@@ -165,6 +177,9 @@ void frmMain::paintEvent(QPaintEvent*) {
 }
 
 void frmMain::tmrMovement_Timer() {
+    // The run waits while the user holds the window, so the drag is never fought.
+    if (drag_.HoldsWindow())
+        return;
     const StepOutcome step = StepMovement(program_.Path, program_.Loaded.Speed, program_.PendingPlacement());
     if (step.Result == StepResult::RunEnded) {
         tmrMovement.stop();
@@ -198,31 +213,24 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent*) {
-    if (dragging_ || pressed_) {
-        dragging_ = pressed_ = false;
-        SavePosition();
-    }
+    // Also the release that ends a move the window manager carried out, where the system reports it.
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::Release));
     Form_MouseUp();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
-    if (pressed_ && (global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
-        // The drag starts once the pointer really moves, so a double click never becomes a move. The
-        // window manager moves the window where it can; elsewhere the window follows the mouse.
-        pressed_ = false;
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            systemMoving_ = true;
-            moveSettled_.start(kMoveStartMs);
-        } else {
-            dragging_ = true;
-        }
+    if (drag_.FarEnough(global, QApplication::startDragDistance())) {
+        // The window manager moves the window where it can; elsewhere the window follows the mouse.
+        const bool carried = windowHandle() && windowHandle()->startSystemMove();
+        ApplyDragStep(
+            drag_.Handle(carried ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
     }
-    if (dragging_) {
-        move(global - dragOffset_);
+    if (drag_.Current() == WindowDrag::State::Following) {
+        move(drag_.FollowPosition(global));
         return;
     }
-    if (!pressed_ && !systemMoving_)
+    if (!drag_.HoldsWindow())
         Form_MouseMove(event->position(), event->globalPosition());
 }
 
@@ -231,8 +239,7 @@ void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void frmMain::moveEvent(QMoveEvent* event) {
-    if (systemMoving_)
-        moveSettled_.start(kMoveSettledMs);
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::WindowMoved));
     QWidget::moveEvent(event);
 }
 
@@ -253,9 +260,7 @@ void frmMain::Form_MouseDown(Qt::MouseButton button, QPointF global) {
     if (program_.Loaded.ToolTips != 0)
         program_.HideHint();
     if (button == Qt::LeftButton) {
-        pressed_ = true;
-        pressedAt_ = global.toPoint();
-        dragOffset_ = pressedAt_ - pos();
+        ApplyDragStep(drag_.Press(global.toPoint(), pos()));
     } else if (button == Qt::RightButton) {
         program_.OpenSettingsDialog();
     }
@@ -279,12 +284,34 @@ void frmMain::Form_MouseMove(QPointF local, QPointF) {
 }
 
 void frmMain::Form_DblClick() {
-    dragging_ = false;
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::DoubleClick));
     program_.EndProgram();
 }
 
+void frmMain::ApplyDragStep(const WindowDrag::Step& step) {
+    switch (step.SettleTimer) {
+    case WindowDrag::Timer::Keep:
+        break;
+    case WindowDrag::Timer::Stop:
+        moveSettled_.stop();
+        break;
+    case WindowDrag::Timer::AwaitFirstMove:
+        moveSettled_.start(kMoveStartMs);
+        break;
+    case WindowDrag::Timer::AwaitStill:
+        moveSettled_.start(kMoveSettledMs);
+        break;
+    }
+    if (step.SavePosition)
+        SavePosition();
+}
+
 void frmMain::SavePosition() {
-    desk::SavePosition(program_.Store(), float(Top()), float(Left()));
+    // Where the window system has the window: after a carried move the news of its place may still be
+    // on its way to this program.
+    const QPoint at = platform::NativeWindowPosition(windowHandle()).value_or(pos());
+    desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY())),
+                       float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX())));
 }
 
 } // namespace desk

@@ -50,6 +50,16 @@ QSizeF ScreenTwips() {
     return {size.width() * ui::TwipsPerPixelX(), size.height() * ui::TwipsPerPixelY()};
 }
 
+// The bar's left end is the range's first bound, which may be the larger one (the horizontal bar's
+// "Lower" end; either bar's when the window is larger than the screen): the bar then runs the other way
+// round instead of collapsing to one value.
+void SetOffsetRange(QScrollBar* bar, OffsetRange range) {
+    const bool reversed = range.Minimum > range.Maximum;
+    bar->setRange(std::min(range.Minimum, range.Maximum), std::max(range.Minimum, range.Maximum));
+    bar->setInvertedAppearance(reversed);
+    bar->setInvertedControls(reversed);
+}
+
 } // namespace
 
 frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
@@ -184,14 +194,8 @@ void frmSetup::Form_Load() {
     const frmMain* display = program_.MainWindow();
     const double width = display ? display->Width() : 0;
     const double height = display ? display->Height() : 0;
-    const OffsetRange horiz = HorizontalOffsetRange(screen.height(), height);
-    const OffsetRange vert = VerticalOffsetRange(screen.width(), width);
-    // The horizontal slider's left end is its positive ("Lower") end.
-    HScrollOffSetHoriz->setRange(std::min(horiz.Minimum, horiz.Maximum),
-                                 std::max(horiz.Minimum, horiz.Maximum));
-    HScrollOffSetHoriz->setInvertedAppearance(horiz.Minimum > horiz.Maximum);
-    HScrollOffSetHoriz->setInvertedControls(horiz.Minimum > horiz.Maximum);
-    HScrollOffSetVert->setRange(vert.Minimum, vert.Maximum);
+    SetOffsetRange(HScrollOffSetHoriz, HorizontalOffsetRange(screen.height(), height));
+    SetOffsetRange(HScrollOffSetVert, VerticalOffsetRange(screen.width(), width));
 
     lblHints[1]->setText(tr(
         "Enabling Movement may make it difficult to click on the moving text to either Exit the program by "
@@ -588,6 +592,8 @@ void frmSetup::SaveDialogPlacement() {
 
 void frmSetup::ReloadDisplay() {
     program_.Loaded = LoadSettings(program_.Store());
+    // The date just saved is now the loaded one, which the date entry's Restore brings back.
+    dateEntry->SetLoadedDateText(program_.Loaded.Date);
     program_.ReloadDisplay();
     RestoreLoadedSettings();
 }

@@ -2,11 +2,13 @@
 #include "DeskSettings.h"
 #include "MemoryStore.h"
 #include "Program.h"
+#include "QtPrinters.h"
 #include "Rounding.h"
 #include "frmMain.h"
 #include "frmToolTip.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSet>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -117,6 +119,44 @@ TEST_F(DisplayWindow, SeeThroughWindowsKeepOnlyTheirLettersWithoutAHalo) {
             EXPECT_GT(colours.size(), 2) << "opaque text keeps its smooth edges";
             EXPECT_TRUE(Window().mask().isEmpty());
         }
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, LeftDragMovesTheWindowAndSavesItsPlaceInEveryState) {
+    const struct {
+        const char* movement;
+        const char* interval;
+        bool paused;
+    } rows[] = {{"0", "0", false}, {"1", "0", false}, {"1", "5", true}};
+    for (const auto& r : rows) {
+        Put("PositionLeft", "1500");
+        Put("PositionTop", "1500");
+        Put("Movement", r.movement);
+        Put("Interval", r.interval);
+        Start();
+        desk::frmMain& w = Window();
+        if (r.paused) {
+            w.tmrMovement.stop();
+            w.tmrInterval.start();
+        }
+        const auto tick = [&w] {
+            if (w.tmrMovement.isActive())
+                w.tmrMovement_Timer();
+        };
+        w.move(100, 100);
+        QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(20, 5));
+        tick(); // a tick while held leaves the window where the hand has it
+        QTest::mouseMove(&w, QPoint(70, 25));
+        tick();
+        EXPECT_EQ(w.pos(), QPoint(150, 120)) << r.movement;
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(70, 25));
+        EXPECT_EQ(Stored("PositionLeft"), QStringLiteral("2250")) << r.movement;
+        EXPECT_EQ(Stored("PositionTop"), QStringLiteral("1800")) << r.movement;
+        EXPECT_EQ(program->SettingsRequests(), 0);
+        tick(); // released: a run goes on from its path
+        EXPECT_EQ(w.pos() != QPoint(150, 120), w.tmrMovement.isActive()) << r.movement;
         program.reset();
         Settle();
     }
@@ -307,7 +347,11 @@ TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {
     Window().tmrInterval.start();
     Window().tmrInterval_Timer();
     EXPECT_EQ(Window().IntervalTicks().Ticks(), 1);
+    const QPointer<desk::frmMain> old = &Window();
     program->ReloadDisplay();
+    // The predecessor lingers until its deferred delete, and never ticks again.
+    ASSERT_TRUE(old);
+    EXPECT_FALSE(old->tmrMovement.isActive() || old->tmrInterval.isActive());
     Settle();
     EXPECT_EQ(Window().IntervalTicks().Ticks(), 0);
     EXPECT_FALSE(program->Ended()); // a reload is not the end

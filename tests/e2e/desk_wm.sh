@@ -12,10 +12,10 @@ fi
 start_xvfb
 store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 openbox >/dev/null 2>&1 & E2E_PIDS+=($!)
-for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+for _ in $(seq 1 600); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
 # The manager is ready once it has mapped a window of its own choosing: a probe that then goes away.
 xmessage -geometry +900+900 probe >/dev/null 2>&1 & probe=$!; E2E_PIDS+=($probe)
-wait_window '^xmessage$' 30 >/dev/null || echo "note: the probe window never showed"
+wait_window '^xmessage$' >/dev/null || echo "note: the probe window never showed"
 kill "$probe" 2>/dev/null
 
 printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nTransparent=0\nBackgroundColor=16777215\nPositionLeft=1500\nPositionTop=1500\n' \
@@ -27,7 +27,7 @@ for try in 1 2; do
     kill -0 "$pid" 2>/dev/null || ! grep -q "could not connect" "$E2E_TMP/quindle.log" && break
     echo "note: the X server refused a connection; starting again"
 done
-id=$(wait_window '^Quindle$' 20) || { echo "FAIL no window"; failures=$((failures + 1)); cat "$E2E_TMP/quindle.log"; finish; exit 1; }
+id=$(wait_window '^Quindle$') || { echo "FAIL no window"; failures=$((failures + 1)); cat "$E2E_TMP/quindle.log"; finish; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$id")"
 check "placed at the saved position" "100 100" "$X $Y"
 
@@ -35,12 +35,12 @@ check "placed at the saved position" "100 100" "$X $Y"
 xdotool mousemove 130 110 mousedown 1
 for i in $(seq 1 20); do xdotool mousemove $((130 + i * 10)) $((110 + i * 5)); sleep 0.03; done
 sleep 0.3; xdotool mouseup 1
-for _ in $(seq 1 30); do grep -q '^PositionLeft=1500$' "$store" || break; sleep 0.1; done
+for _ in $(seq 1 600); do grep -q '^PositionLeft=1500$' "$store" || break; sleep 0.1; done
 eval "$(xdotool getwindowgeometry --shell "$id")"
 check_true "the window manager moved the window (to $X,$Y)" [ "$X" -gt 250 ] && [ "$Y" -gt 160 ]
 check "PositionLeft saved where the window is" "$((X * 15))" "$(sed -n 's/^PositionLeft=//p' "$store")"
 check "PositionTop saved where the window is" "$((Y * 15))" "$(sed -n 's/^PositionTop=//p' "$store")"
 
 xdotool mousemove $((X + 20)) $((Y + 10)) click --repeat 2 --delay 80 1
-check_true "double click ends the program" wait_exit "$pid" 5
+check_true "double click ends the program" wait_exit "$pid"
 finish
