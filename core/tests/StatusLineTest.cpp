@@ -25,29 +25,11 @@ TEST(StatusLine, OneJsonObjectPerSettingsAndDay) {
         int days;
         QDate target; // shown in the tooltip
     } rows[] = {
-        {"Wedding",
-         "2025-07-13",
-         0,
-         1,
-         0,
-         "Wedding 1 year  2 months  3 days!   (429 days!)",
-         "ahead",
-         429,
-         {2025, 7, 13}},
         // Each line break of the window's text becomes one blank.
         {"Wedding", "2025-07-13", 1, 0, 0, "Wedding 1 year  2 months  3 days!", "ahead", 429, {2025, 7, 13}},
         {"Wedding", "2024-05-05", 1, 0, 0, "PASSED    (5 days ago!)", "passed", -5, {2024, 5, 5}},
         {"Wedding", "2024-05-10", 0, 0, 0, "TARGET", "today", 0, kMay10},
-        // Repeating: the next return of the day, and the day itself.
-        {"Birthday",
-         "1990-05-05",
-         0,
-         1,
-         1,
-         "Birthday 11 months  25 days!   (360 days!)",
-         "ahead",
-         360,
-         {2025, 5, 5}},
+        // Repeating: on the day itself (the print test checks the next return of a passed day).
         {"Birthday", "1990-05-10", 0, 0, 1, "TARGET", "today", 0, kMay10},
         {"Two\nlines", "2024-05-11", 0, 0, 0, "Two lines 1 day!", "ahead", 1, {2024, 5, 11}},
     };
