@@ -45,12 +45,4 @@ TEST(IniText, ParsesSectionsAndSkipsWhatItCannotRead) {
     EXPECT_EQ(map, (core::IniMap{{"A/k", "1"}, {"A/k2", "two words"}, {"B/k", "x"}}));
 }
 
-TEST(IniText, WriteThenParseGivesTheSameMap) {
-    const core::IniMap map{{"Common/Title", "a, b"},
-                           {"Common/Date", "13/07/2025"},
-                           {"Desktop/Title", " spaced "},
-                           {"ScreenSaver/ImagePath", "c:\\x\\"}};
-    EXPECT_EQ(core::ParseIniText(core::WriteIniText(map)), map);
-}
-
 } // namespace
