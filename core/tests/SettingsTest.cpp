@@ -149,26 +149,22 @@ TEST(LoadSettings, SynchronizeSelectsTheSectionOfTheSharedTexts) {
     }
 }
 
+// The desktop window test places the window from an unreadable and a fractional stored position.
 TEST(LoadSettings, HandEditedValuesFallBackToTheirDefaults) {
     core::ScopedToday today(kToday);
     MemoryStore store;
     store.Put(Section::ScreenSaver, QStringLiteral("Speed"), QStringLiteral("fast"));
     store.Put(Section::ScreenSaver, QStringLiteral("TextFontBold1"), QStringLiteral("maybe"));
-    store.Put(Section::ScreenSaver, QStringLiteral("TextFontItalic1"), QStringLiteral("False"));
     store.Put(Section::ScreenSaver, QStringLiteral("TextFontUnderline0"), QStringLiteral("1"));
     store.Put(Section::ScreenSaver, QStringLiteral("TextFontColor2"), QStringLiteral("-2147483643"));
     store.Put(Section::ScreenSaver, QStringLiteral("Background"), QStringLiteral("99999999999"));
     store.Put(Section::Desktop, QStringLiteral("OffSetHoriz"), QStringLiteral("-40000"));
-    store.Put(Section::Desktop, QStringLiteral("Interval"), QStringLiteral("12.5"));
     store.Put(Section::Desktop, QStringLiteral("TextFontBold"), QStringLiteral("False"));
-    store.Put(Section::Desktop, QStringLiteral("PositionLeft"), QStringLiteral("nowhere"));
-    store.Put(Section::Desktop, QStringLiteral("PositionTop"), QStringLiteral("1234.5"));
     store.Put(Section::Desktop, QStringLiteral("SetupLeft"), QStringLiteral("1234.5"));
     store.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("not a date"));
     const auto s = saver::LoadSettings(store, {}).settings;
     EXPECT_EQ(s.Speed, 50);
     EXPECT_TRUE(s.TextFontBold[1]);
-    EXPECT_FALSE(s.TextFontItalic[1]);
     EXPECT_TRUE(s.TextFontUnderline[0]);
     EXPECT_EQ(s.TextFontColor[2], -2147483643); // a system colour keeps its high bit
     EXPECT_EQ(s.Background, 0);
@@ -176,10 +172,7 @@ TEST(LoadSettings, HandEditedValuesFallBackToTheirDefaults) {
     EXPECT_EQ(s.Date, QStringLiteral("not a date"));
     const auto d = desk::LoadSettings(store);
     EXPECT_EQ(d.OffSetHoriz, -40000); // wider than 16 bits
-    EXPECT_EQ(d.Interval, 12);
     EXPECT_FALSE(d.TextFontBold);
-    EXPECT_EQ(desk::ReadPosition(store).Left, 0.0f);
-    EXPECT_EQ(desk::ReadPosition(store).Top, 1234.5f);
     EXPECT_EQ(desk::ReadDialogPlacement(store).Left, 1234.0f); // read back as a whole number
 }
 

@@ -9,11 +9,7 @@ TEST(StoredColor, RedGreenBlueInTheLowBytes) {
     const struct {
         std::int32_t value;
         QColor colour;
-    } rows[] = {{0, QColor(0, 0, 0)},
-                {255, QColor(255, 0, 0)},
-                {65280, QColor(0, 255, 0)},
-                {16711680, QColor(0, 0, 255)},
-                {0x00336699, QColor(0x99, 0x66, 0x33)}};
+    } rows[] = {{0, QColor(0, 0, 0)}, {0x00336699, QColor(0x99, 0x66, 0x33)}};
     for (const auto& r : rows) {
         EXPECT_EQ(ui::ColorFromStored(r.value), r.colour) << r.value;
         EXPECT_EQ(ui::StoredFromColor(r.colour), r.value) << r.value;
