@@ -4,17 +4,19 @@
 
 #include "Clock.h"
 #include "DayWatch.h"
+#include "DesktopWidget.h"
 #include "MessageBoxes.h"
 #include "Program.h"
 #include "Rounding.h"
+#include "ScreenPlacement.h"
 #include "ScreenUnits.h"
-#include "TaskbarButton.h"
 #include "TransparencyMask.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 
 namespace desk {
@@ -117,7 +119,7 @@ void frmMain::Form_Load() {
 
     tmrInterval.setInterval(IntervalTimerMs(s.Interval));
     if (s.Movement != 1) {
-        move(std::max(0, x()), std::max(0, y()));
+        PlaceOnScreen();
         tmrInterval.stop();
         tmrMovement.stop();
     } else {
@@ -128,8 +130,8 @@ void frmMain::Form_Load() {
 
     const QColor back = ui::ColorFromStored(seeThrough ? kDesktopSystemColor : s.BackgroundColor);
     setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
-    winId(); // the native window, so it can be kept out of the taskbar before it is first shown
-    platform::HideTaskbarButton(windowHandle());
+    winId(); // the native window, so the window manager learns what it is before it is first shown
+    platform::MakeDesktopWidget(windowHandle());
     PrintText(text, font, ink, back);
     if (seeThrough) {
         const QRegion region = RegionFromImage(backBuffer_, back.rgb() & 0xFFFFFF);
@@ -139,6 +141,14 @@ void frmMain::Form_Load() {
     show();
 
     dayWatch_.start(int(MsUntilNextDayCheck(QDateTime::currentDateTime())));
+}
+
+void frmMain::PlaceOnScreen() {
+    // The stored place is kept as it is: only a drag writes it again.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    move(core::PlaceOnScreens(geometry(), screens));
 }
 
 void frmMain::PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back) {
@@ -211,7 +221,8 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
         // The drag starts once the pointer really moves, so a double click never becomes a move. The
         // window manager moves the window where it can; elsewhere the window follows the mouse.
         pressed_ = false;
-        if (windowHandle() && windowHandle()->startSystemMove()) {
+        if (windowHandle() && platform::WindowManagerMoves(windowHandle()) &&
+            windowHandle()->startSystemMove()) {
             systemMoving_ = true;
             moveSettled_.start(kMoveStartMs);
         } else {

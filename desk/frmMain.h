@@ -61,6 +61,9 @@ private:
     void SavePosition();
     void PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back);
     void MoveToTwips(std::int32_t left, std::int32_t top);
+    // Keeps a window that stands still within reach: its top-left not before the desktop's, and
+    // wholly on the nearest screen when it would be on none.
+    void PlaceOnScreen();
 
     Program& program_;
     QImage backBuffer_;
