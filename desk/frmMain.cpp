@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "Program.h"
 #include "Rounding.h"
+#include "ScreenPixels.h"
 #include "ScreenPlacement.h"
 #include "ScreenUnits.h"
 #include "TransparencyMask.h"
@@ -119,7 +120,6 @@ void frmMain::Form_Load() {
 
     tmrInterval.setInterval(IntervalTimerMs(s.Interval));
     if (s.Movement != 1) {
-        PlaceOnScreen();
         tmrInterval.stop();
         tmrMovement.stop();
     } else {
@@ -132,6 +132,8 @@ void frmMain::Form_Load() {
     setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
     winId(); // the native window, so the window manager learns what it is before it is first shown
     platform::MakeDesktopWidget(windowHandle());
+    if (s.Movement != 1)
+        PlaceOnScreen(saved);
     PrintText(text, font, ink, back);
     if (seeThrough) {
         const QRegion region = RegionFromImage(backBuffer_, back.rgb() & 0xFFFFFF);
@@ -143,12 +145,22 @@ void frmMain::Form_Load() {
     dayWatch_.start(int(MsUntilNextDayCheck(QDateTime::currentDateTime())));
 }
 
-void frmMain::PlaceOnScreen() {
+void frmMain::PlaceOnScreen(const WindowPosition& saved) {
     // The stored place is kept as it is: only a drag writes it again.
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
-    move(core::PlaceOnScreens(geometry(), screens));
+    const QPoint placed = core::PlaceOnScreens(geometry(), screens);
+    if (placed != pos()) {
+        move(placed);
+        return;
+    }
+    // On a scaled display the stored place may lie between two of the toolkit's pixels: it is put on
+    // the screen pixel it names, so that a place saved after a drag opens again exactly there.
+    const double ratio = devicePixelRatioF();
+    platform::MoveToScreenPixel(windowHandle(),
+                                {core::TwipsToPixels(saved.Left, ui::TwipsPerPixelX() / ratio),
+                                 core::TwipsToPixels(saved.Top, ui::TwipsPerPixelY() / ratio)});
 }
 
 void frmMain::PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back) {
@@ -295,7 +307,11 @@ void frmMain::Form_DblClick() {
 }
 
 void frmMain::SavePosition() {
-    desk::SavePosition(program_.Store(), float(Top()), float(Left()));
+    // In the screen's own pixels, which a scaled display has more of than the toolkit reports.
+    const QPoint at = platform::ScreenPixelPosition(windowHandle());
+    const double ratio = devicePixelRatioF();
+    desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY() / ratio)),
+                       float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX() / ratio)));
 }
 
 } // namespace desk
