@@ -20,6 +20,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <cmath>
+
 namespace desk {
 
 namespace {
@@ -307,9 +309,14 @@ void frmMain::Form_DblClick() {
 }
 
 void frmMain::SavePosition() {
-    // In the screen's own pixels, which a scaled display has more of than the toolkit reports.
-    const QPoint at = platform::ScreenPixelPosition(windowHandle());
+    // In the screen's own pixels, which a scaled display has more of than the toolkit reports. A
+    // window manager may not have carried out the program's own last move yet: the toolkit's place,
+    // which is where the window is going, counts unless the two name the same toolkit pixel.
     const double ratio = devicePixelRatioF();
+    const QPoint going(int(std::lround(x() * ratio)), int(std::lround(y() * ratio)));
+    QPoint at = platform::ScreenPixelPosition(windowHandle());
+    if (std::abs(at.x() - going.x()) >= ratio || std::abs(at.y() - going.y()) >= ratio)
+        at = going;
     desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY() / ratio)),
                        float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX() / ratio)));
 }
