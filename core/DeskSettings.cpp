@@ -34,6 +34,7 @@ LoadedSettings LoadSettings(const core::SettingsStore& store) {
     s.Date = texts.Date;
     s.RunStartup = Whole(store, "RunStartup");
     s.TrayNotification = Whole(store, "TrayNotification");
+    s.NotifyOnTarget = Whole(store, "NotifyOnTarget");
     s.TopMost = Whole(store, "TopMost");
     s.ToolTips = Whole(store, "ToolTips");
     s.Style = Whole(store, "Style");
@@ -66,6 +67,7 @@ bool SaveSettings(core::SettingsStore& store, const LoadedSettings& p, QDate dat
     auto boolean = [&store](const char* key, bool v) { core::WriteBoolean(store, kOwn, Key(key), v); };
     whole("RunStartup", p.RunStartup);
     whole("TrayNotification", p.TrayNotification);
+    whole("NotifyOnTarget", p.NotifyOnTarget);
     whole("TopMost", p.TopMost);
     whole("ToolTips", p.ToolTips);
     whole("Style", p.Style);

@@ -20,6 +20,7 @@ struct LoadedSettings {
     QString Date; // the target date as stored
     std::int32_t RunStartup = 1;
     std::int32_t TrayNotification = 1;
+    std::int32_t NotifyOnTarget = 1;
     std::int32_t TopMost = 0;
     std::int32_t ToolTips = 1;
     std::int32_t Style = 0;

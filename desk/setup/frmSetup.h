@@ -62,6 +62,7 @@ public:
     QCheckBox* chkRunStartup;
     QCheckBox* chkTopMost;
     QCheckBox* chkToolTips;
+    QCheckBox* chkNotifyOnTarget;
 
     std::array<QRadioButton*, 2> optStyle{};
     QCheckBox* chkDays;
@@ -130,6 +131,7 @@ private:
     void Form_Load();
     void tvwOptions_Click();
     void RestoreLoadedSettings();
+    void LoadedSettingsChanged();
     void ReloadSyncedTexts();
     void UpdateChangedState();
     void RefreshSampleFormat();
