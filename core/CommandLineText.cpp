@@ -4,6 +4,7 @@
 #include "DeskTimeLeft.h"
 #include "SaverSettings.h"
 #include "SaverTimeLeft.h"
+#include "StatusLine.h"
 
 #include "QtSettingsStore.h"
 #include "Version.h"
@@ -34,7 +35,7 @@ int Emit(const PrintResult& result, std::FILE* out, std::FILE* err) {
 }
 
 std::optional<int> RunScriptOption(int argc, char* argv[], const char* programName, const char* usage,
-                                   PrintResult (*print)(const SettingsStore&)) {
+                                   Printer print, Printer printJson) {
     const char* first = argc > 1 ? argv[1] : "";
     if (std::strcmp(first, "--version") == 0) {
         std::printf("%s %s\n", programName, kVersionText);
@@ -45,9 +46,18 @@ std::optional<int> RunScriptOption(int argc, char* argv[], const char* programNa
         return 0;
     }
     if (std::strcmp(first, "--print") == 0) {
+        Printer chosen = print;
+        for (int i = 2; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--json") == 0 && printJson) {
+                chosen = printJson;
+            } else {
+                std::fputs(usage, stderr);
+                return 2;
+            }
+        }
         QCoreApplication app(argc, argv);
         QtSettingsStore store;
-        return Emit(print(store));
+        return Emit(chosen(store));
     }
     return std::nullopt;
 }
@@ -60,7 +70,7 @@ core::PrintResult PrintTexts(const core::SettingsStore& store) {
     const LoadedSettings s = LoadSettings(store, {}).settings;
     DisplayTexts texts;
     const QString failure =
-        CalculateTimeLeft(s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays}, texts);
+        CalculateTimeLeft(s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.RepeatYearly}, texts);
     if (!failure.isEmpty())
         return {{}, core::SplitLines(failure), 1};
     return {{texts.EventLine, texts.TimeLine}, {}, 0};
@@ -73,11 +83,30 @@ namespace desk {
 core::PrintResult PrintTexts(const core::SettingsStore& store) {
     const LoadedSettings s = LoadSettings(store);
     DisplayTexts texts;
-    const QString failure =
-        CalculateTimeLeft(s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style}, texts);
+    const QString failure = CalculateTimeLeft(
+        s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style, s.RepeatYearly}, texts);
     if (!failure.isEmpty())
         return {{}, core::SplitLines(failure), 1};
     return {texts.DisplayText.split(kLineBreak), {}, 0};
+}
+
+namespace {
+core::PrintResult PrintLine(const core::SettingsStore& store, bool json) {
+    const LoadedSettings s = LoadSettings(store);
+    QString failure;
+    const QString line = StatusLine(s, s.Today, json, &failure);
+    if (!failure.isEmpty())
+        return {{}, core::SplitLines(failure), 1};
+    return {{line}, {}, 0};
+}
+} // namespace
+
+core::PrintResult PrintJson(const core::SettingsStore& store) {
+    return PrintLine(store, true);
+}
+
+core::PrintResult PrintStatusLine(const core::SettingsStore& store) {
+    return PrintLine(store, false);
 }
 
 } // namespace desk

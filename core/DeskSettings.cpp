@@ -32,6 +32,7 @@ LoadedSettings LoadSettings(const core::SettingsStore& store) {
     s.Target = texts.Target;
     s.TargetPassed = texts.TargetPassed;
     s.Date = texts.Date;
+    s.RepeatYearly = texts.RepeatYearly;
     s.RunStartup = Whole(store, "RunStartup");
     s.TrayNotification = Whole(store, "TrayNotification");
     s.NotifyOnTarget = Whole(store, "NotifyOnTarget");

@@ -18,6 +18,7 @@ struct LoadedSettings {
     QString Target;
     QString TargetPassed;
     QString Date; // the target date as stored
+    std::int32_t RepeatYearly = 0;
     std::int32_t RunStartup = 1;
     std::int32_t TrayNotification = 1;
     std::int32_t NotifyOnTarget = 1;
@@ -47,7 +48,7 @@ struct LoadedSettings {
 
     bool operator==(const LoadedSettings&) const = default;
 
-    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date}; }
+    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date, RepeatYearly}; }
 };
 
 LoadedSettings LoadSettings(const core::SettingsStore& store);

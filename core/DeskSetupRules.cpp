@@ -11,7 +11,7 @@ bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const LoadedSett
         p.TargetPassed != l.TargetPassed)
         return true;
     const auto loadedDate = core::ParseDateText(l.Date);
-    if (!loadedDate || *loadedDate != pendingDate)
+    if (!loadedDate || *loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
         return true;
     if (p.TextFontName != l.TextFontName || p.TextFontSize != l.TextFontSize ||
         p.TextFontColor != l.TextFontColor || p.TextFontBold != l.TextFontBold ||

@@ -1,6 +1,7 @@
 #include "DeskTimeLeft.h"
 
 #include "Clock.h"
+#include "EffectiveTarget.h"
 
 namespace desk {
 
@@ -18,9 +19,15 @@ QString TrimBlanks(const QString& s) {
 } // namespace
 
 QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& in, DisplayTexts& out) {
-    const QDate today = core::Today();
+    return CalculateTimeLeft(core::Today(), target, in, out);
+}
+
+QString CalculateTimeLeft(QDate today, const core::TargetDate& target, const PhraseInputs& in,
+                          DisplayTexts& out) {
     const auto date = core::TargetToDate(target);
-    const auto left = date ? core::ComputeTimeLeft(today, *date) : std::nullopt;
+    const auto left =
+        date ? core::ComputeTimeLeft(today, core::EffectiveTarget(*date, today, in.RepeatYearly == 1))
+             : std::nullopt;
     if (!left)
         return core::DateCalculationFailureMessage(core::Program::Desktop);
 

@@ -14,7 +14,8 @@ struct PhraseInputs {
     QString Target;
     QString TargetPassed;
     std::int32_t IncludeDays = 0;
-    std::int32_t Style = 0; // 0 one line, anything else two lines
+    std::int32_t Style = 0;        // 0 one line, anything else two lines
+    std::int32_t RepeatYearly = 0; // 1: a passed date counts to its next yearly return
 };
 
 // The texts the desktop window prints, overwritten by each successful calculation.
@@ -31,5 +32,8 @@ inline const QString kLineBreak = QStringLiteral("\r\n");
 // the box is returned; on success the result is empty.
 [[nodiscard]] QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& inputs,
                                         DisplayTexts& out);
+// The same for a given day instead of today.
+[[nodiscard]] QString CalculateTimeLeft(QDate today, const core::TargetDate& target,
+                                        const PhraseInputs& inputs, DisplayTexts& out);
 
 } // namespace desk

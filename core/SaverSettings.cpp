@@ -39,6 +39,7 @@ Loaded LoadSettings(const core::SettingsStore& store, QSizeF screenTwips) {
     s.Target = texts.Target;
     s.TargetPassed = texts.TargetPassed;
     s.Date = texts.Date;
+    s.RepeatYearly = texts.RepeatYearly;
     s.ScreenHeight = core::RoundToInt32(screenTwips.height());
     s.ScreenWidth = core::RoundToInt32(screenTwips.width());
     s.IncludeDays = Whole(store, "IncludeDays");

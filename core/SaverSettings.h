@@ -32,7 +32,8 @@ struct LoadedSettings {
     QString Title;
     QString Target;
     QString TargetPassed;
-    QString Date;                  // the target date as stored
+    QString Date; // the target date as stored
+    std::int32_t RepeatYearly = 0;
     std::int32_t ScreenHeight = 0; // twips
     std::int32_t ScreenWidth = 0;  // twips
     std::int32_t IncludeDays = 0;
@@ -64,7 +65,7 @@ struct LoadedSettings {
 
     bool operator==(const LoadedSettings&) const = default;
 
-    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date}; }
+    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date, RepeatYearly}; }
     PendingImage Image() const;
 };
 

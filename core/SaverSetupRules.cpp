@@ -10,7 +10,7 @@ bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const PendingIma
         p.TargetPassed != l.TargetPassed)
         return true;
     const auto loadedDate = core::ParseDateText(l.Date);
-    if (!loadedDate || *loadedDate != pendingDate)
+    if (!loadedDate || *loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
         return true;
     if (p.Background != l.Background || p.Style != l.Style || p.IncludeDays != l.IncludeDays ||
         p.Position != l.Position || p.Direction != l.Direction || p.Horizontal != l.Horizontal ||

@@ -8,8 +8,8 @@
 
 namespace saver {
 
-// True when the working copy differs from the settings as loaded: texts exactly, the date as a date,
-// every option, colour and font value, and the seven picture values.
+// True when the working copy differs from the settings as loaded: texts exactly, the date as a date and its
+// yearly repeat, every option, colour and font value, and the seven picture values.
 bool SettingsDiffer(const LoadedSettings& pending, QDate pendingDate, const PendingImage& pendingImage,
                     const LoadedSettings& loaded);
 

@@ -1,13 +1,16 @@
 #include "SaverTimeLeft.h"
 
 #include "Clock.h"
+#include "EffectiveTarget.h"
 
 namespace saver {
 
 QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& in, DisplayTexts& out) {
     const QDate today = core::Today();
     const auto date = core::TargetToDate(target);
-    const auto left = date ? core::ComputeTimeLeft(today, *date) : std::nullopt;
+    const auto left =
+        date ? core::ComputeTimeLeft(today, core::EffectiveTarget(*date, today, in.RepeatYearly == 1))
+             : std::nullopt;
     if (!left)
         return core::DateCalculationFailureMessage(core::Program::ScreenSaver);
 

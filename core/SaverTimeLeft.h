@@ -14,6 +14,7 @@ struct PhraseInputs {
     QString Target;
     QString TargetPassed;
     std::int32_t IncludeDays = 0;
+    std::int32_t RepeatYearly = 0; // 1: a passed date counts to its next yearly return
 };
 
 // The two display lines and the state, overwritten by each successful calculation.

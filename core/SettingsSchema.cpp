@@ -23,12 +23,14 @@ std::vector<KeyDef> BuildSchema() {
     const auto Int = Kind::Integer, Col = Kind::Colour, Bool = Kind::Boolean, Txt = Kind::Text;
 
     add(C, "Synchronize", Int, QStringLiteral("1"));
-    // The shared texts and date live in all three sections; Synchronize picks which one is read.
+    // The shared texts and date (with its yearly repeat) live in all three sections; Synchronize picks which
+    // one is read.
     for (Section s : {C, S, D}) {
         add(s, "Title", Txt, kDefaultTitle);
         add(s, "Target", Txt, kDefaultTarget);
         add(s, "TargetPassed", Txt, kDefaultTargetPassed);
         add(s, "Date", Kind::Date, QString());
+        add(s, "RepeatYearly", Int, QStringLiteral("0"));
     }
     add(C, "DesktopPath", Txt, QString());
 

@@ -20,6 +20,7 @@ SyncedTexts ReloadSyncedTexts(const SettingsStore& store, std::int32_t synchroni
     t.Target = ReadText(store, s, QStringLiteral("Target"));
     t.TargetPassed = ReadText(store, s, QStringLiteral("TargetPassed"));
     t.Date = ReadDateText(store, s, QStringLiteral("Date"), today);
+    t.RepeatYearly = ReadWhole(store, s, QStringLiteral("RepeatYearly"));
     return t;
 }
 
@@ -31,6 +32,7 @@ void WriteSyncedTexts(SettingsStore& store, std::int32_t synchronize, Section ow
     WriteText(store, s, QStringLiteral("Target"), texts.Target);
     WriteText(store, s, QStringLiteral("TargetPassed"), texts.TargetPassed);
     WriteDate(store, s, QStringLiteral("Date"), date);
+    WriteWhole(store, s, QStringLiteral("RepeatYearly"), texts.RepeatYearly);
 }
 
 } // namespace core

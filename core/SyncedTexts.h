@@ -9,12 +9,14 @@
 
 namespace core {
 
-// The title, the two phrases and the target date: shared by both programs while Synchronize is 1.
+// The title, the two phrases and the target date with its yearly repeat: shared by both programs while
+// Synchronize is 1.
 struct SyncedTexts {
     QString Title;
     QString Target;
     QString TargetPassed;
-    QString Date; // as stored
+    QString Date;                  // as stored
+    std::int32_t RepeatYearly = 0; // 1: a passed date comes back every year
 };
 
 // "Common" when synchronize is 1, the program's own section for any other value.
@@ -22,10 +24,10 @@ Section SyncedSection(std::int32_t synchronize, Section own);
 
 std::int32_t ReadSynchronize(const SettingsStore& store);
 
-// Reads the four values from the section that synchronize selects; the date defaults to today.
+// Reads the shared values from the section that synchronize selects; the date defaults to today.
 SyncedTexts ReloadSyncedTexts(const SettingsStore& store, std::int32_t synchronize, Section own, QDate today);
 
-// Writes Synchronize to "Common", then the four values to the section it selects; the other section's
+// Writes Synchronize to "Common", then the shared values to the section it selects; the other section's
 // copies are left as they are.
 void WriteSyncedTexts(SettingsStore& store, std::int32_t synchronize, Section own, const SyncedTexts& texts,
                       QDate date);

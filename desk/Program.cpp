@@ -3,6 +3,7 @@
 #include "AppIcon.h"
 #include "Clock.h"
 #include "DateText.h"
+#include "EffectiveTarget.h"
 #include "ScreenUnits.h"
 #include "TargetNotice.h"
 #include "frmMain.h"
@@ -46,8 +47,10 @@ void Program::Main() {
 
 void Program::NotifyIfTargetDay() {
     const QDate today = Loaded.Today;
-    if (!notifier_ || !ShouldNotifyTarget(Loaded.NotifyOnTarget == 1, today, core::ParseDateText(Loaded.Date),
-                                          lastNotified_))
+    std::optional<QDate> target = core::ParseDateText(Loaded.Date);
+    if (target) // a repeating date's day comes back every year
+        target = core::EffectiveTarget(*target, today, Loaded.RepeatYearly == 1);
+    if (!notifier_ || !ShouldNotifyTarget(Loaded.NotifyOnTarget == 1, today, target, lastNotified_))
         return;
     // Marked at once, so a rebuild while the service answers sends no second one; stored only once
     // shown, so a day without a notification service is tried again at the next start.

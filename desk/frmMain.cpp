@@ -87,7 +87,7 @@ void frmMain::Form_Load() {
     MoveToTwips(core::RoundToInt32(saved.Left), core::RoundToInt32(saved.Top));
 
     const QString failure = CalculateTimeLeft(
-        s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style}, program_.Texts);
+        s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style, s.RepeatYearly}, program_.Texts);
     if (!failure.isEmpty())
         ui::ShowMessage({nullptr, failure, QMessageBox::Critical, QMessageBox::Ok, QString()});
 

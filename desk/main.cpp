@@ -18,13 +18,15 @@
 
 namespace {
 
-const char* const kUsage = "Usage: Quindle [--print | --watch [--json] | --version | --help]\n"
+const char* const kUsage = "Usage: Quindle [--print [--json] | --watch [--json] | --version | --help]\n"
                            "\n"
                            "Veltrane desktop window: counts down to the date you care about.\n"
                            "Without an option it shows the window (one per user).\n"
                            "  --print    print the window's text for today, then exit\n"
-                           "  --watch    keep running without a window: print the text now, after each\n"
-                           "             midnight and whenever the settings change (for status bars)\n"
+                           "  --watch    keep running without a window: print the text on one line now,\n"
+                           "             after each midnight and whenever the settings change\n"
+                           "  --json     with --print or --watch: one line of JSON for status bars, with\n"
+                           "             text, tooltip, class (ahead, today, passed) and days\n"
                            "  --version  print the version and exit\n"
                            "  --help     print this help and exit\n";
 
@@ -42,19 +44,16 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
     }
     if (!watch)
         return std::nullopt;
-    if (json) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
     QCoreApplication app(argc, argv);
     platform::QuitOnTerminationSignals();
-    return core::RunStatusWatch(desk::PrintTexts);
+    return core::RunStatusWatch(json ? desk::PrintJson : desk::PrintStatusLine);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto code = core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts))
+    if (const auto code =
+            core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts, desk::PrintJson))
         return *code;
     if (const auto code = RunWatchOption(argc, argv))
         return *code;

@@ -60,11 +60,11 @@ void DateText(const std::uint8_t* data, std::size_t size) {
     }
     core::ScopedToday today(QDate(2024, 5, 10));
     saver::DisplayTexts s;
-    (void)saver::CalculateTimeLeft(text, {QStringLiteral("t"), QStringLiteral("a"), QStringLiteral("p"), 1},
-                                   s);
+    (void)saver::CalculateTimeLeft(text,
+                                   {QStringLiteral("t"), QStringLiteral("a"), QStringLiteral("p"), 1, 0}, s);
     desk::DisplayTexts d;
-    (void)desk::CalculateTimeLeft(text, {QStringLiteral("t"), QStringLiteral("a"), QStringLiteral("p"), 1, 1},
-                                  d);
+    (void)desk::CalculateTimeLeft(
+        text, {QStringLiteral("t"), QStringLiteral("a"), QStringLiteral("p"), 1, 1, 1}, d);
 }
 
 void SettingsIni(const std::uint8_t* data, std::size_t size) {
@@ -77,13 +77,15 @@ void SettingsIni(const std::uint8_t* data, std::size_t size) {
     const auto deskLoaded = desk::LoadSettings(store);
     Require(saverLoaded.settings.ImagePath.size() > 0);
     saver::DisplayTexts s;
-    (void)saver::CalculateTimeLeft(
-        saverLoaded.settings.Date,
-        {saverLoaded.settings.Title, saverLoaded.settings.Target, saverLoaded.settings.TargetPassed, 1}, s);
+    (void)saver::CalculateTimeLeft(saverLoaded.settings.Date,
+                                   {saverLoaded.settings.Title, saverLoaded.settings.Target,
+                                    saverLoaded.settings.TargetPassed, 1, saverLoaded.settings.RepeatYearly},
+                                   s);
     desk::DisplayTexts d;
-    (void)desk::CalculateTimeLeft(
-        deskLoaded.Date, {deskLoaded.Title, deskLoaded.Target, deskLoaded.TargetPassed, 1, deskLoaded.Style},
-        d);
+    (void)desk::CalculateTimeLeft(deskLoaded.Date,
+                                  {deskLoaded.Title, deskLoaded.Target, deskLoaded.TargetPassed, 1,
+                                   deskLoaded.Style, deskLoaded.RepeatYearly},
+                                  d);
     // Saving what was loaded and loading again gives the same settings.
     if (const auto date = core::ParseDateText(deskLoaded.Date); date && core::IsDateInRange(*date)) {
         Require(desk::SaveSettings(store, deskLoaded, *date));

@@ -97,7 +97,9 @@ void frmMain::Form_Load() {
     const QSizeF screenTwips(saverRect_.width() * twipsPerPixelX_, saverRect_.height() * twipsPerPixelY_);
     loaded_ = LoadSettings(store_, screenTwips).settings;
     const QString failure = CalculateTimeLeft(
-        loaded_.Date, {loaded_.Title, loaded_.Target, loaded_.TargetPassed, loaded_.IncludeDays}, texts_);
+        loaded_.Date,
+        {loaded_.Title, loaded_.Target, loaded_.TargetPassed, loaded_.IncludeDays, loaded_.RepeatYearly},
+        texts_);
     if (!failure.isEmpty()) {
         // The box comes once, before the show starts. Inside a daemon's window nobody could answer it (the
         // daemon owns the input), and at the midnight reload it would sit modal under the top-most show.

@@ -55,11 +55,13 @@ DateEntry::DateEntry(QWidget* frame)
     txtDate->installEventFilter(this);
 }
 
-void DateEntry::AddToGrid(QGridLayout* grid, int row, int lastColumn) {
+void DateEntry::AddToGrid(QGridLayout* grid, int row, int lastColumn, QWidget* beside) {
     grid->addWidget(lblDate, row, 0);
     grid->addWidget(txtDate, row, 1, 1, lastColumn - 1);
     grid->addWidget(cmdCalendar, row, lastColumn);
-    grid->addWidget(txtDateLong, row + 1, 1, 1, lastColumn);
+    grid->addWidget(txtDateLong, row + 1, 1, 1, beside ? lastColumn - 1 : lastColumn);
+    if (beside)
+        grid->addWidget(beside, row + 1, lastColumn);
 }
 
 QString DateEntry::RangeMessage() {

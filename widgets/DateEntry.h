@@ -26,8 +26,9 @@ public:
     explicit DateEntry(QWidget* frame);
 
     // Puts the label, the text, the calendar button (columns 0, 1, last) and the long date (row + 1)
-    // into the frame's grid.
-    void AddToGrid(QGridLayout* grid, int row, int lastColumn);
+    // into the frame's grid. A widget given as beside goes under the calendar button, right of the long
+    // date.
+    void AddToGrid(QGridLayout* grid, int row, int lastColumn, QWidget* beside = nullptr);
 
     // While loading, text changes do nothing (the dialog fills its controls).
     void SetLoading(bool loading) { loading_ = loading; }

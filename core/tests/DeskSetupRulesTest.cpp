@@ -32,6 +32,7 @@ TEST(DeskSetupRules, EveryEditedFieldCountsAsAChange) {
         {"Title", [](LoadedSettings& p) { p.Title += u' '; }},
         {"Target", [](LoadedSettings& p) { p.Target = QStringLiteral("today!"); }},
         {"TargetPassed", [](LoadedSettings& p) { p.TargetPassed.clear(); }},
+        {"RepeatYearly", [](LoadedSettings& p) { p.RepeatYearly = 1; }},
         {"TextFontName", [](LoadedSettings& p) { p.TextFontName = QStringLiteral("Serif"); }},
         {"TextFontSize", [](LoadedSettings& p) { p.TextFontSize = 17; }},
         {"TextFontColor", [](LoadedSettings& p) { p.TextFontColor = 0; }},

@@ -110,8 +110,8 @@ TEST(SettingsSchema, EveryKeyIsDefinedOnceAndItsDefaultReadsAsItsKind) {
             break;
         }
     }
-    // 1 + 4 + 1 in Common, 4 + 18 + 21 in ScreenSaver, 4 + 30 in Desktop.
-    EXPECT_EQ(seen.size(), 6 + 43 + 34);
+    // 1 + 5 + 1 in Common, 5 + 18 + 21 in ScreenSaver, 5 + 30 in Desktop.
+    EXPECT_EQ(seen.size(), 7 + 44 + 35);
 }
 
 TEST(LoadSettings, EmptyStoreGivesTheDefaultsInBothPrograms) {
@@ -232,6 +232,7 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyInOrderAndRoundTrips) {
     saver::LoadedSettings p = loaded.settings;
     p.Synchronize = 0;
     p.Title = QStringLiteral("Wedding, at last");
+    p.RepeatYearly = 1;
     p.Speed = -3;
     p.Background = 0x123456;
     p.TextFontItalic[2] = true;
@@ -241,18 +242,20 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyInOrderAndRoundTrips) {
     image.ImageTag = QStringLiteral("Hammock");
     ASSERT_TRUE(saver::SaveSettings(store, p, {2025, 7, 13}, image));
     EXPECT_EQ(store.commits, 1);
-    ASSERT_EQ(store.writes.size(), 5 + 18 + 21);
-    EXPECT_EQ(store.writes.mid(0, 6),
+    ASSERT_EQ(store.writes.size(), 6 + 18 + 21);
+    EXPECT_EQ(store.writes.mid(0, 7),
               (QStringList{"Common/Synchronize", "ScreenSaver/Title", "ScreenSaver/Target",
-                           "ScreenSaver/TargetPassed", "ScreenSaver/Date", "ScreenSaver/Style"}));
-    EXPECT_EQ(store.writes.at(15), QStringLiteral("ScreenSaver/ImageUsed"));
-    EXPECT_EQ(store.writes.at(16), QStringLiteral("ScreenSaver/ImageStyle"));
-    EXPECT_EQ(store.writes.at(23), QStringLiteral("ScreenSaver/TextFontName0"));
+                           "ScreenSaver/TargetPassed", "ScreenSaver/Date", "ScreenSaver/RepeatYearly",
+                           "ScreenSaver/Style"}));
+    EXPECT_EQ(store.writes.at(16), QStringLiteral("ScreenSaver/ImageUsed"));
+    EXPECT_EQ(store.writes.at(17), QStringLiteral("ScreenSaver/ImageStyle"));
+    EXPECT_EQ(store.writes.at(24), QStringLiteral("ScreenSaver/TextFontName0"));
     EXPECT_EQ(store.writes.last(), QStringLiteral("ScreenSaver/TextFontUnderline2"));
     EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title"))); // the shared copy is untouched
 
     const auto back = saver::LoadSettings(store, {});
     EXPECT_EQ(back.settings.Title, p.Title);
+    EXPECT_EQ(back.settings.RepeatYearly, 1);
     EXPECT_EQ(back.settings.Speed, -3);
     EXPECT_EQ(back.settings.Background, 0x123456);
     EXPECT_TRUE(back.settings.TextFontItalic[2]);
@@ -269,11 +272,12 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     p.OffSetVert = -1500;
     p.TextFontStrikethru = true;
     ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    ASSERT_EQ(store.writes.size(), 5 + 25);
+    ASSERT_EQ(store.writes.size(), 6 + 25);
     EXPECT_EQ(store.writes.at(0), QStringLiteral("Common/Synchronize"));
     EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date"));
-    EXPECT_EQ(store.writes.at(5), QStringLiteral("Desktop/RunStartup"));
-    EXPECT_EQ(store.writes.at(25), QStringLiteral("Desktop/Movement")); // after the directions
+    EXPECT_EQ(store.writes.at(5), QStringLiteral("Common/RepeatYearly"));
+    EXPECT_EQ(store.writes.at(6), QStringLiteral("Desktop/RunStartup"));
+    EXPECT_EQ(store.writes.at(26), QStringLiteral("Desktop/Movement")); // after the directions
     EXPECT_EQ(store.writes.last(), QStringLiteral("Desktop/OffSetVert"));
     auto back = desk::LoadSettings(store);
     EXPECT_EQ(back.Movement, 1);
@@ -299,7 +303,9 @@ TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
     core::ScopedToday today(kToday);
     MemoryStore store;
     store.Put(Section::Desktop, QStringLiteral("Title"), QStringLiteral("own title"));
+    store.Put(Section::Desktop, QStringLiteral("RepeatYearly"), QStringLiteral("1"));
     desk::LoadedSettings p = desk::LoadSettings(store);
+    EXPECT_EQ(p.RepeatYearly, 0); // an older shared section without the key: no repeat
     p.Title = QStringLiteral("shared title");
     ASSERT_TRUE(desk::SaveSettings(store, p, kToday));
     EXPECT_EQ(store.values.value(QStringLiteral("Common/Title")), QStringLiteral("shared title"));
@@ -307,6 +313,7 @@ TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
     // Unticking Synchronize in the dialog shows the older own copy again.
     const auto own = core::ReloadSyncedTexts(store, 0, Section::Desktop, kToday);
     EXPECT_EQ(own.Title, QStringLiteral("own title"));
+    EXPECT_EQ(own.RepeatYearly, 1);
     EXPECT_EQ(own.Date, core::FormatShortDate(kToday)); // never saved there: today
     // The screensaver, synchronised, now shows the desktop's shared title.
     EXPECT_EQ(saver::LoadSettings(store, {}).settings.Title, QStringLiteral("shared title"));

@@ -78,7 +78,7 @@ TEST(TimeLeft, ScreenSaverLinesForEveryRow) {
         core::ScopedToday today(r.today);
         saver::DisplayTexts out;
         const QString failure =
-            saver::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays}, out);
+            saver::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0}, out);
         ASSERT_TRUE(failure.isEmpty());
         const QString where =
             r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
@@ -94,8 +94,8 @@ TEST(TimeLeft, DesktopOneLineIsTheTitleFollowedByTheSameText) {
         core::ScopedToday today(r.today);
         desk::DisplayTexts out;
         out.PhraseText = QStringLiteral("before");
-        ASSERT_TRUE(
-            desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0}, out).isEmpty());
+        ASSERT_TRUE(desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0, 0}, out)
+                        .isEmpty());
         const QString where =
             r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
         const QString expected = r.state == 0 ? kTitle + Expand(r.timeLine) : Expand(r.timeLine);
@@ -124,8 +124,8 @@ TEST(TimeLeft, DesktopTwoLines) {
     core::ScopedToday today(kMay10);
     for (const auto& r : rows) {
         desk::DisplayTexts out;
-        ASSERT_TRUE(
-            desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 1}, out).isEmpty());
+        ASSERT_TRUE(desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 1, 0}, out)
+                        .isEmpty());
         EXPECT_EQ(out.DisplayText, Dots(r.text)) << r.target.toString(Qt::ISODate).toStdString();
     }
 }
@@ -136,7 +136,7 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
                                     QStringLiteral("31/12/10000")};
     for (const auto& target : bad) {
         saver::DisplayTexts s{QStringLiteral("event"), QStringLiteral("time"), 2, QStringLiteral("total")};
-        const QString sm = saver::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1}, s);
+        const QString sm = saver::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0}, s);
         EXPECT_EQ(sm, Dots("The·Date·Calculation·cannot·be·completed··········\r\n"
                            "because·an·in-correct·date·was·entered.·\r\n\r\n"
                            "The·range·of·supported·dates·are...\r\n"
@@ -148,7 +148,7 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
 
         desk::DisplayTexts d{QStringLiteral("phrase"), QStringLiteral("display"), true,
                              QStringLiteral("total")};
-        const QString dm = desk::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0}, d);
+        const QString dm = desk::CalculateTimeLeft(target, {kTitle, kTarget, kPassed, 1, 0, 0}, d);
         // The desktop's second line has no trailing blank.
         EXPECT_EQ(dm, QString(sm).replace(QStringLiteral("entered. \r\n"), QStringLiteral("entered.\r\n")));
         EXPECT_NE(dm, sm);
@@ -156,14 +156,6 @@ TEST(TimeLeft, AFailureKeepsTheDisplayAndGivesTheProgramsMessage) {
         EXPECT_EQ(d.DisplayText, QStringLiteral("display"));
         EXPECT_TRUE(d.TargetReached);
     }
-}
-
-TEST(TimeLeft, StoredTextIsReadAsADate) {
-    core::ScopedToday today(kMay10);
-    saver::DisplayTexts out;
-    ASSERT_TRUE(
-        saver::CalculateTimeLeft(QStringLiteral("2025-07-13"), {kTitle, kTarget, kPassed, 1}, out).isEmpty());
-    EXPECT_EQ(out.TimeLine, Dots("·1·year··2·months··3·days!···(429·days!)"));
 }
 
 // Over every pair of dates in a window of years with leap years, month ends and year ends, the counts

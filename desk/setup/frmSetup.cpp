@@ -107,6 +107,14 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
     check(chkNotifyOnTarget, &LoadedSettings::NotifyOnTarget, nothing);
     check(chkDays, &LoadedSettings::IncludeDays, [this] { RefreshSampleText(); });
     check(chkTransparent, &LoadedSettings::Transparent, [this] { RefreshSampleFormat(); });
+    // Repeating moves a passed target to its next return: the sample and the style options follow.
+    check(chkRepeatYearly, &LoadedSettings::RepeatYearly, [this] {
+        if (!dateEntry->HasValidDate())
+            return;
+        Recalculate();
+        EnableStyleOptions();
+        RefreshSampleText();
+    });
     connect(chkSynchronize, &QCheckBox::toggled, this, &frmSetup::chkSynchronize_Click);
     connect(chkMovementEnable, &QCheckBox::toggled, this, &frmSetup::chkMovementEnable_Click);
 
@@ -276,6 +284,7 @@ void frmSetup::RestoreLoadedSettings() {
     chkNotifyOnTarget->setChecked(p.NotifyOnTarget == 1);
     chkTransparent->setChecked(p.Transparent == 1);
     chkDays->setChecked(p.IncludeDays == 1);
+    chkRepeatYearly->setChecked(p.RepeatYearly == 1);
     chkMovementEnable->setChecked(p.Movement == 1);
 
     UpdatePositionControls();
@@ -311,11 +320,13 @@ void frmSetup::ReloadSyncedTexts() {
     PendingSettings.Title = t.Title;
     PendingSettings.Target = t.Target;
     PendingSettings.TargetPassed = t.TargetPassed;
+    PendingSettings.RepeatYearly = t.RepeatYearly;
     const bool wasLoading = Loading;
     Loading = true;
     txtTitle->setText(t.Title);
     txtTarget->setText(t.Target);
     txtTargetPassed->setText(t.TargetPassed);
+    chkRepeatYearly->setChecked(t.RepeatYearly == 1);
     Loading = wasLoading;
     dateEntry->ShowStoredDate(t.Date);
     RefreshSampleText();
@@ -324,7 +335,8 @@ void frmSetup::ReloadSyncedTexts() {
 void frmSetup::Recalculate() {
     const LoadedSettings& p = PendingSettings;
     const QString failure = CalculateTimeLeft(
-        dateEntry->PendingDate(), {p.Title, p.Target, p.TargetPassed, p.IncludeDays, p.Style}, texts_);
+        dateEntry->PendingDate(), {p.Title, p.Target, p.TargetPassed, p.IncludeDays, p.Style, p.RepeatYearly},
+        texts_);
     // The display window has already told the user about a stored date it could not use.
     if (!failure.isEmpty() && !Loading)
         ui::ShowMessage({this, failure, QMessageBox::Critical});

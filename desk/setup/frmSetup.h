@@ -56,6 +56,7 @@ public:
     QLineEdit* txtTarget;
     QLineEdit* txtTargetPassed;
     ui::DateEntry* dateEntry;
+    QCheckBox* chkRepeatYearly;
     QCheckBox* chkSynchronize;
 
     QCheckBox* chkTrayNotification;

@@ -77,6 +77,8 @@ void frmSetup::BuildControls() {
     txtTarget = new QLineEdit(fraTextDate);
     txtTargetPassed = new QLineEdit(fraTextDate);
     dateEntry = new ui::DateEntry(fraTextDate);
+    chkRepeatYearly = new QCheckBox(tr("Repeat every year"), fraTextDate);
+    chkRepeatYearly->setToolTip(tr(" Once the date has passed, count down to it again in the next year "));
     chkSynchronize = new QCheckBox(tr("Synchronize Above Settings with Pellmora"), fraTextDate);
     auto* textGrid = new QGridLayout(fraTextDate);
     textGrid->addWidget(new QLabel(tr("Event Text:"), fraTextDate), 0, 0);
@@ -91,7 +93,7 @@ void frmSetup::BuildControls() {
     textGrid->addWidget(
         ui::Note(tr("Target Passed will replace Target Text when the Target Date has passed."), fraTextDate),
         4, 1, 1, 2);
-    dateEntry->AddToGrid(textGrid, 5, 2);
+    dateEntry->AddToGrid(textGrid, 5, 2, chkRepeatYearly);
     textGrid->addWidget(chkSynchronize, 7, 0, 1, 3);
     textGrid->setColumnStretch(1, 1);
     txtTitle->setMinimumWidth(380);

@@ -68,6 +68,7 @@ frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, Dis
     });
     connect(chkSynchronize, &QCheckBox::clicked, this, &frmSetup::chkSynchronize_Click);
     connect(chkDays, &QCheckBox::clicked, this, &frmSetup::chkDays_Click);
+    connect(chkRepeatYearly, &QCheckBox::clicked, this, &frmSetup::chkRepeatYearly_Click);
     connect(chkImage, &QCheckBox::clicked, this, &frmSetup::chkImage_Click);
     connect(grpStyle, &QButtonGroup::idClicked, this, &frmSetup::optStyle_Click);
     connect(grpImageStyle, &QButtonGroup::idClicked, this, &frmSetup::optImageStyle_Click);
@@ -133,6 +134,7 @@ void frmSetup::RestoreLoadedSettings() {
     ui::SelectOption(grpDirection, p.Direction);
     chkSynchronize->setChecked(p.Synchronize == 1);
     chkDays->setChecked(p.IncludeDays == 1);
+    chkRepeatYearly->setChecked(p.RepeatYearly == 1);
     chkImage->setChecked(p.ImageUsed == 1);
     Loading = wasLoading;
 
@@ -152,11 +154,13 @@ void frmSetup::ReloadSyncedTexts() {
     PendingSettings.Title = t.Title;
     PendingSettings.Target = t.Target;
     PendingSettings.TargetPassed = t.TargetPassed;
+    PendingSettings.RepeatYearly = t.RepeatYearly;
     const bool wasLoading = Loading;
     Loading = true;
     txtTitle->setText(t.Title);
     txtTarget->setText(t.Target);
     txtTargetPassed->setText(t.TargetPassed);
+    chkRepeatYearly->setChecked(t.RepeatYearly == 1);
     Loading = wasLoading;
     // The date text runs its own check, which recalculates the sample for a valid date.
     dateEntry->ShowStoredDate(t.Date);
@@ -166,10 +170,10 @@ void frmSetup::ReloadSyncedTexts() {
     }
 }
 
-// The sample's remaining-time line follows the dialog's own choice of showing the days.
+// The sample's remaining-time line follows the dialog's own choice of showing the days and of repeating.
 void frmSetup::Recalculate() {
     const PhraseInputs inputs{loaded_.Title, loaded_.Target, loaded_.TargetPassed,
-                              PendingSettings.IncludeDays};
+                              PendingSettings.IncludeDays, PendingSettings.RepeatYearly};
     const QString failure = CalculateTimeLeft(dateEntry->PendingDate(), inputs, texts_);
     if (!failure.isEmpty())
         ui::ShowMessage({this, failure, QMessageBox::Critical});
@@ -389,6 +393,18 @@ void frmSetup::chkDays_Click() {
     PendingSettings.IncludeDays = ui::CheckState(chkDays);
     Recalculate();
     RefreshSample();
+    UpdateChangedState();
+}
+
+void frmSetup::chkRepeatYearly_Click() {
+    if (Loading)
+        return;
+    PendingSettings.RepeatYearly = ui::CheckState(chkRepeatYearly);
+    // A date being typed that is not one yet keeps the sample of the last good one.
+    if (dateEntry->HasValidDate()) {
+        Recalculate();
+        RefreshSample();
+    }
     UpdateChangedState();
 }
 

@@ -61,6 +61,7 @@ public:
     QLabel* lblTargetMsg;
     QLabel* lblTargetPastMsg;
     ui::DateEntry* dateEntry;
+    QCheckBox* chkRepeatYearly;
     QCheckBox* chkSynchronize;
 
     QGroupBox* fraStyle;
@@ -125,6 +126,7 @@ private:
     void cmdBackground_Click();
     void chkSynchronize_Click();
     void chkDays_Click();
+    void chkRepeatYearly_Click();
     void optStyle_Click(int index);
     void optImageStyle_Click(int index);
     void optPosition_Click(int index);

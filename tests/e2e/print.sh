@@ -23,6 +23,13 @@ printf '[Common]\nDate=13.07.2025\n' > "$store"
 check "German short date" $'Main Title Text (Change this!!) 1 year  2 months  3 days!' \
     "$(at env LC_ALL=de_DE.UTF-8 "$bin/Quindle" --print)"
 
+# A birthday that repeats: the next return, as one JSON line for a status bar; the stored date stays.
+printf '[Common]\nDate=1990-05-05\nRepeatYearly=1\nTitle=Birthday\n' > "$store"
+check "desktop --json, repeating" \
+    '{"class":"ahead","days":360,"text":"Birthday 11 months  25 days!","tooltip":"Birthday\nMonday, May 5, 2025"}' \
+    "$(at env LC_ALL=en_US.UTF-8 "$bin/Quindle" --print --json)"
+check "the stored date is not rewritten" "Date=1990-05-05" "$(grep '^Date=' "$store")"
+
 check "empty store: target is today" "Phrase upon reaching target date. (Change this!!)" \
     "$(rm -f "$store"; "$bin/Quindle" --print)"
 
@@ -37,5 +44,9 @@ for program in Quindle Pellmora; do
     check "$program --version" "$program 3.0" "$("$bin/$program" --version)"
     "$bin/$program" --help | grep -q -- '--print'; check "$program --help" 0 "$?"
 done
+out=$("$bin/Quindle" --print --json 2>/tmp/print-err.$$); rc=$?
+check "--json failure as --print" "1 | 6" "$rc $out| $(wc -l < /tmp/print-err.$$)"
+rm -f /tmp/print-err.$$
+"$bin/Quindle" --help | grep -q -- '--json'; check "Quindle --help names --json" 0 "$?"
 
 finish

@@ -280,6 +280,31 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
     EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
 }
 
+TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
+    Put("Date", "2020-05-05", Section::Common);
+    Put("TargetPassed", "Gone", Section::Common);
+    desk::frmSetup& d = Open();
+    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
+    EXPECT_FALSE(d.optStyle[0]->isEnabled());
+    Click(d.chkRepeatYearly);
+    EXPECT_EQ(d.lblSampleText->text(), QStringLiteral("Main Title Text (Change this!!) 11 months  25 days!"));
+    EXPECT_TRUE(d.optStyle[0]->isEnabled());
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    Click(d.cmdRestoreSettings);
+    EXPECT_FALSE(d.chkRepeatYearly->isChecked());
+    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
+    EXPECT_FALSE(d.cmdApply->isEnabled());
+
+    // Applied, the window counts to the return too; the stored date stays as it was.
+    Click(d.chkRepeatYearly);
+    Click(d.cmdApply);
+    Settle();
+    EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
+    EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2020, 5, 5));
+    EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 11 months  25 days!")));
+    EXPECT_TRUE(d.chkRepeatYearly->isChecked());
+}
+
 TEST_F(DeskSetup, TheStoredPageIsShown) {
     const struct {
         const char* stored;

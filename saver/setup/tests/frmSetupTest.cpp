@@ -42,7 +42,9 @@ protected:
         loaded = loadedAll.settings;
         image = loadedAll.image;
         (void)saver::CalculateTimeLeft(
-            loaded.Date, {loaded.Title, loaded.Target, loaded.TargetPassed, loaded.IncludeDays}, texts);
+            loaded.Date,
+            {loaded.Title, loaded.Target, loaded.TargetPassed, loaded.IncludeDays, loaded.RepeatYearly},
+            texts);
         dialog = std::make_unique<saver::frmSetup>(loaded, image, texts, store, saver::SetupEnvironment{});
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -96,6 +98,7 @@ TEST_F(SetupTest, AnEditAndItsUndoTurnTheButtonsBack) {
          [&] { dialog->HScrollSpeed->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
         {"style", [&] { Click(dialog->optStyle[1]); }, [&] { Click(dialog->optStyle[0]); }},
         {"days", [&] { Click(dialog->chkDays); }, [&] { Click(dialog->chkDays); }},
+        {"repeat", [&] { Click(dialog->chkRepeatYearly); }, [&] { Click(dialog->chkRepeatYearly); }},
         {"date", [&] { Retype(dialog->dateEntry->txtDate, QStringLiteral("2026-01-01")); },
          [&] {
              Retype(dialog->dateEntry->txtDate, core::FormatShortDate({2025, 7, 13}));
@@ -111,10 +114,13 @@ TEST_F(SetupTest, AnEditAndItsUndoTurnTheButtonsBack) {
 }
 
 TEST_F(SetupTest, SynchronizeReloadsTheTextsOfTheOtherSection) {
+    store.Put(Section::ScreenSaver, QStringLiteral("RepeatYearly"), QStringLiteral("1"));
     Open();
     ASSERT_TRUE(dialog->chkSynchronize->isChecked());
+    EXPECT_FALSE(dialog->chkRepeatYearly->isChecked());
     Click(dialog->chkSynchronize);
     EXPECT_EQ(dialog->txtTitle->text(), QStringLiteral("own title"));
+    EXPECT_TRUE(dialog->chkRepeatYearly->isChecked());
     EXPECT_EQ(dialog->Pending().Title, QStringLiteral("own title"));
     EXPECT_EQ(dialog->Pending().Synchronize, 0);
     // Never saved in its own section: the date shown is today.
@@ -145,6 +151,14 @@ TEST_F(SetupTest, SampleFollowsTheStateOfTheTargetDate) {
               QStringLiteral("Phrase when target date has passed. (Change this!!)   (5 days ago!)"));
     EXPECT_EQ(dialog->lblSampleText->height(), oneLine);
     EXPECT_FALSE(dialog->lblSampleDate->isVisible());
+
+    // Repeating, the passed date counts to its return next year; Restore Settings clears the box.
+    Click(dialog->chkRepeatYearly);
+    EXPECT_EQ(dialog->lblSampleText->text(), QStringLiteral("Main Title Text (Change this!!)"));
+    EXPECT_EQ(dialog->lblSampleDate->text(), QStringLiteral(" 11 months  25 days!"));
+    Click(dialog->cmdRestoreSettings);
+    EXPECT_FALSE(dialog->chkRepeatYearly->isChecked());
+    EXPECT_EQ(dialog->Pending().RepeatYearly, 0);
 }
 
 TEST_F(SetupTest, RandomPathsDisableThePlacementAndHorizontalBringsBackItsDirection) {
@@ -219,6 +233,7 @@ TEST_F(SetupTest, OkWritesEveryKey) {
     Retype(dialog->txtTitle, QStringLiteral("Our wedding"));
     Retype(dialog->dateEntry->txtDate, QStringLiteral("2026-06-20"));
     Click(dialog->optStyle[1]);
+    Click(dialog->chkRepeatYearly);
     Click(dialog->optPosition[1]);
     Click(dialog->optDirection[3]);
     dialog->HScrollSpeed->setValue(80);
@@ -228,11 +243,12 @@ TEST_F(SetupTest, OkWritesEveryKey) {
     Click(dialog->cmdOK);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(store.commits, 1);
-    EXPECT_EQ(store.writes.size(), 44);
+    EXPECT_EQ(store.writes.size(), 45);
     const auto back = saver::LoadSettings(store, {}).settings;
     EXPECT_EQ(back.Title, QStringLiteral("Our wedding"));
     EXPECT_EQ(core::ParseDateText(back.Date), QDate(2026, 6, 20));
     EXPECT_EQ(back.Style, 1);
+    EXPECT_EQ(back.RepeatYearly, 1);
     EXPECT_EQ(back.Position, 1);
     EXPECT_EQ(back.Direction, 3);
     EXPECT_EQ(back.VertDirection, 3);
