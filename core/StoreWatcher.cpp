@@ -44,6 +44,7 @@ void StoreWatcher::Touched() {
 void StoreWatcher::Settled() {
     // A renamed-over file is a new file: the watch on the old one has gone with it.
     WatchPaths();
+    ++burstsSettled_;
     const QByteArray now = Fingerprint();
     if (now == known_)
         return;

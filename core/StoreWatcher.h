@@ -21,6 +21,8 @@ public:
     void Acknowledge();
 
     const QString& FilePath() const { return filePath_; }
+    // How many bursts of events have ended and been looked at, reported or not.
+    int BurstsSettled() const { return burstsSettled_; }
 
 Q_SIGNALS:
     void ChangedOutside();
@@ -36,6 +38,7 @@ private:
     QFileSystemWatcher watcher_;
     QTimer settle_;
     QByteArray known_;
+    int burstsSettled_ = 0;
 };
 
 } // namespace core
