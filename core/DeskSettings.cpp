@@ -68,7 +68,6 @@ bool SaveSettings(core::SettingsStore& store, const LoadedSettings& p, QDate dat
     auto boolean = [&store](const char* key, bool v) { core::WriteBoolean(store, kOwn, Key(key), v); };
     whole("RunStartup", p.RunStartup);
     whole("TrayNotification", p.TrayNotification);
-    whole("NotifyOnTarget", p.NotifyOnTarget);
     whole("TopMost", p.TopMost);
     whole("ToolTips", p.ToolTips);
     whole("Style", p.Style);
@@ -92,6 +91,7 @@ bool SaveSettings(core::SettingsStore& store, const LoadedSettings& p, QDate dat
     whole("Interval", p.Interval);
     whole("OffSetHoriz", p.OffSetHoriz);
     whole("OffSetVert", p.OffSetVert);
+    whole("NotifyOnTarget", p.NotifyOnTarget); // keys of this version after the original ones
     return store.Commit();
 }
 

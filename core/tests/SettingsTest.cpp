@@ -110,8 +110,8 @@ TEST(SettingsSchema, EveryKeyIsDefinedOnceAndItsDefaultReadsAsItsKind) {
             break;
         }
     }
-    // 1 + 5 + 1 in Common, 5 + 18 + 21 in ScreenSaver, 5 + 30 in Desktop.
-    EXPECT_EQ(seen.size(), 7 + 44 + 35);
+    // 1 + 5 + 1 in Common, 5 + 18 + 21 in ScreenSaver, 5 + 32 in Desktop.
+    EXPECT_EQ(seen.size(), 7 + 44 + 37);
 }
 
 TEST(LoadSettings, EmptyStoreGivesTheDefaultsInBothPrograms) {
@@ -272,13 +272,14 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     p.OffSetVert = -1500;
     p.TextFontStrikethru = true;
     ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    ASSERT_EQ(store.writes.size(), 6 + 25);
+    ASSERT_EQ(store.writes.size(), 6 + 26);
     EXPECT_EQ(store.writes.at(0), QStringLiteral("Common/Synchronize"));
     EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date"));
     EXPECT_EQ(store.writes.at(5), QStringLiteral("Common/RepeatYearly"));
     EXPECT_EQ(store.writes.at(6), QStringLiteral("Desktop/RunStartup"));
     EXPECT_EQ(store.writes.at(26), QStringLiteral("Desktop/Movement")); // after the directions
-    EXPECT_EQ(store.writes.last(), QStringLiteral("Desktop/OffSetVert"));
+    EXPECT_EQ(store.writes.at(30), QStringLiteral("Desktop/OffSetVert"));
+    EXPECT_EQ(store.writes.last(), QStringLiteral("Desktop/NotifyOnTarget"));
     auto back = desk::LoadSettings(store);
     EXPECT_EQ(back.Movement, 1);
     EXPECT_EQ(back.OffSetVert, -1500);
