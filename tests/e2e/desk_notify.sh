@@ -36,8 +36,8 @@ sync_monitor() {
     return 1
 }
 remembered() { sed -n 's/^LastNotified=//p' "$store"; }
-# Quindle from start until its window shows (and, with an argument, until the store remembers that day),
-# then ended as a session ends it.
+# Quindle from start until its window shows and the store remembers the day given (none: no day), then
+# ended as a session ends it.
 run_quindle() {
     "$bin/Quindle" & QUINDLE_PID=$!
     E2E_PIDS+=($QUINDLE_PID)
@@ -61,7 +61,7 @@ check_true "its summary is the title" grep -q 'string "Launch day"' "$calls"
 check_true "its body is the Target text" grep -q 'string "We have lift-off"' "$calls"
 check "the day is remembered" "$today" "$(remembered)"
 
-run_quindle
+run_quindle "$today"
 sync_monitor
 check "none after a restart the same day" 1 "$(notify_calls)"
 
