@@ -89,12 +89,7 @@ int RunPreview(core::SettingsStore& store, std::int64_t host) {
     const std::optional<QSize> client = host > 0 ? platform::ForeignWindowSize(host) : std::nullopt;
     if (!client || client->isEmpty())
         return 0; // no such window: nothing to draw in
-    LaunchValues launch;
-    launch.RunMode = kRunPreview;
-    launch.SaverRect = QRect(QPoint(0, 0), *client);
-    launch.PreviewExtent = core::PixelsToTwips(client->width(), ui::TwipsPerPixelX());
-    launch.TextX = launch.PreviewExtent;
-    launch.TextY = client->height() * 7;
+    const LaunchValues launch = PreviewLaunch(*client);
     // The host's window object must outlive the display window, whose native window it holds.
     std::unique_ptr<QWindow> parent;
     frmMain form(launch, store);
@@ -170,6 +165,16 @@ int RunSettings(core::SettingsStore& store) {
 }
 
 } // namespace
+
+LaunchValues PreviewLaunch(QSize client) {
+    LaunchValues launch;
+    launch.RunMode = kRunPreview;
+    launch.SaverRect = QRect(QPoint(0, 0), client);
+    launch.PreviewExtent = core::PixelsToTwips(client.width(), ui::TwipsPerPixelX());
+    launch.TextX = launch.PreviewExtent;
+    launch.TextY = client.height() * 7;
+    return launch;
+}
 
 QString HelpFile() {
     return BoundHelpFile();

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 using desk::LoadedSettings;
@@ -16,52 +14,6 @@ LoadedSettings Loaded() {
     s.Date = QStringLiteral("2025-07-13");
     s.TextFontName = QStringLiteral("Arial");
     return s;
-}
-
-TEST(DeskSetupRules, EveryEditedFieldCountsAsAChange) {
-    const QDate date(2025, 7, 13);
-    const struct {
-        const char* field;
-        std::function<void(LoadedSettings&)> edit;
-    } cases[] = {
-        {"Synchronize", [](LoadedSettings& p) { p.Synchronize = 0; }},
-        {"RunStartup", [](LoadedSettings& p) { p.RunStartup = 0; }},
-        {"TrayNotification", [](LoadedSettings& p) { p.TrayNotification = 0; }},
-        {"TopMost", [](LoadedSettings& p) { p.TopMost = 1; }},
-        {"ToolTips", [](LoadedSettings& p) { p.ToolTips = 0; }},
-        {"Title", [](LoadedSettings& p) { p.Title += u' '; }},
-        {"Target", [](LoadedSettings& p) { p.Target = QStringLiteral("today!"); }},
-        {"TargetPassed", [](LoadedSettings& p) { p.TargetPassed.clear(); }},
-        {"RepeatYearly", [](LoadedSettings& p) { p.RepeatYearly = 1; }},
-        {"TextFontName", [](LoadedSettings& p) { p.TextFontName = QStringLiteral("Serif"); }},
-        {"TextFontSize", [](LoadedSettings& p) { p.TextFontSize = 17; }},
-        {"TextFontColor", [](LoadedSettings& p) { p.TextFontColor = 0; }},
-        {"TextFontBold", [](LoadedSettings& p) { p.TextFontBold = false; }},
-        {"TextFontItalic", [](LoadedSettings& p) { p.TextFontItalic = true; }},
-        {"TextFontStrikethru", [](LoadedSettings& p) { p.TextFontStrikethru = true; }},
-        {"TextFontUnderline", [](LoadedSettings& p) { p.TextFontUnderline = true; }},
-        {"BackgroundColor", [](LoadedSettings& p) { p.BackgroundColor = 1; }},
-        {"Style", [](LoadedSettings& p) { p.Style = 1; }},
-        {"Transparent", [](LoadedSettings& p) { p.Transparent = 0; }},
-        {"IncludeDays", [](LoadedSettings& p) { p.IncludeDays = 1; }},
-        {"Position", [](LoadedSettings& p) { p.Position = 2; }},
-        {"Horizontal", [](LoadedSettings& p) { p.Horizontal = 1; }},
-        {"Vertical", [](LoadedSettings& p) { p.Vertical = 2; }},
-        {"HorizDirection", [](LoadedSettings& p) { p.HorizDirection = 1; }},
-        {"VertDirection", [](LoadedSettings& p) { p.VertDirection = 1; }},
-        {"Movement", [](LoadedSettings& p) { p.Movement = 1; }},
-        {"Speed", [](LoadedSettings& p) { p.Speed = 99; }},
-        {"Interval", [](LoadedSettings& p) { p.Interval = 1; }},
-        {"OffSetHoriz", [](LoadedSettings& p) { p.OffSetHoriz = -1; }},
-        {"OffSetVert", [](LoadedSettings& p) { p.OffSetVert = 1; }},
-    };
-    const LoadedSettings loaded = Loaded();
-    EXPECT_FALSE(desk::SettingsDiffer(loaded, date, loaded));
-    for (const auto& c : cases) {
-        LoadedSettings pending = loaded;
-        c.edit(pending);
-        EXPECT_TRUE(desk::SettingsDiffer(pending, date, loaded)) << c.field;
-    }
 }
 
 TEST(DeskSetupRules, TheDateIsComparedAsADate) {
@@ -119,133 +71,6 @@ TEST(DeskSetupRules, SampleCaption) {
         EXPECT_EQ(s.Text, c.text) << c.name;
         EXPECT_EQ(s.DaysEnabled, c.daysEnabled) << c.name;
     }
-}
-
-TEST(DeskSetupRules, DialogPauseTimer) {
-    const struct {
-        std::int32_t interval;
-        std::int32_t ms;
-    } cases[] = {{-1, 1}, {0, 1}, {1, 60000}, {360, 60000}};
-    for (const auto& c : cases)
-        EXPECT_EQ(desk::DialogIntervalTimerMs(c.interval), c.ms) << c.interval;
-}
-
-TEST(DeskSetupRules, PositionPageByPathKind) {
-    const struct {
-        const char* name;
-        desk::PathOptions options;
-        std::optional<bool> showHoriz;
-        bool frameEnabled, horizDirect, vertDirect, horizPlace, vertPlace, offsetEnabled;
-        const char* left;
-        const char* right;
-        std::optional<std::int32_t> horizValue, vertValue;
-        const char* amount;
-    } cases[] = {
-        {"horizontal, centred",
-         {0, 1, 0, 0, 0, 120, 40},
-         true,
-         true,
-         true,
-         false,
-         true,
-         true,
-         true,
-         "Lower",
-         "Higher",
-         120,
-         {},
-         "-120"},
-        {"horizontal, top",
-         {0, 0, 1, 0, 0, -300, 40},
-         true,
-         true,
-         true,
-         false,
-         true,
-         true,
-         false,
-         "Lower",
-         "Higher",
-         -300,
-         {},
-         "300"},
-        {"horizontal, bottom",
-         {0, 2, 1, 0, 0, 0, 40},
-         true,
-         true,
-         true,
-         false,
-         true,
-         true,
-         false,
-         "Lower",
-         "Higher",
-         0,
-         {},
-         "0"},
-        {"vertical, centred",
-         {1, 0, 1, 0, 0, 120, -40},
-         false,
-         true,
-         false,
-         true,
-         true,
-         true,
-         true,
-         "Left",
-         "Right",
-         {},
-         -40,
-         "-40"},
-        {"vertical, right",
-         {1, 1, 2, 0, 0, 120, 40},
-         false,
-         true,
-         false,
-         true,
-         true,
-         true,
-         false,
-         "Left",
-         "Right",
-         {},
-         40,
-         "40"},
-        {"random",
-         {2, 1, 1, 0, 0, 120, 40},
-         {},
-         false,
-         false,
-         false,
-         false,
-         false,
-         false,
-         "",
-         "",
-         {},
-         {},
-         "0"},
-    };
-    for (const auto& c : cases) {
-        const desk::PositionControls p = desk::PositionControlsFor(c.options);
-        EXPECT_TRUE(p.Known) << c.name;
-        EXPECT_EQ(p.ShowHoriz, c.showHoriz) << c.name;
-        EXPECT_EQ(p.DirectionFrameEnabled, c.frameEnabled) << c.name;
-        EXPECT_EQ(p.HorizDirectEnabled, c.horizDirect) << c.name;
-        EXPECT_EQ(p.VertDirectEnabled, c.vertDirect) << c.name;
-        EXPECT_EQ(p.HorizPlacementEnabled, c.horizPlace) << c.name;
-        EXPECT_EQ(p.VertPlacementEnabled, c.vertPlace) << c.name;
-        EXPECT_EQ(p.OffsetEnabled, c.offsetEnabled) << c.name;
-        EXPECT_EQ(p.OffsetLeftLabel, QString::fromUtf8(c.left)) << c.name;
-        EXPECT_EQ(p.OffsetRightLabel, QString::fromUtf8(c.right)) << c.name;
-        EXPECT_EQ(p.HorizSliderValue, c.horizValue) << c.name;
-        EXPECT_EQ(p.VertSliderValue, c.vertValue) << c.name;
-        EXPECT_EQ(p.AmountText, QString::fromUtf8(c.amount)) << c.name;
-    }
-    const desk::PositionControls unknown = desk::PositionControlsFor({7, 1, 1, 0, 0, 0, 0});
-    EXPECT_FALSE(unknown.Known);
-    EXPECT_TRUE(unknown.HorizPlacementEnabled && unknown.VertPlacementEnabled);
-    EXPECT_FALSE(unknown.ShowHoriz.has_value());
 }
 
 TEST(DeskSetupRules, DialogPlaceCentresWhenOffScreen) {

@@ -1,5 +1,4 @@
 #include "ImageSizeSteps.h"
-#include "PreviewFit.h"
 
 #include "QtPrinters.h"
 
@@ -79,30 +78,6 @@ TEST(ImageSizeSteps, EnlargementsStopAtTheScreenAndReductionsAtOnePixel) {
         EXPECT_EQ(core::CheckImageSize(r.size, r.in), r.expected) << r.name;
 }
 
-TEST(ImageSizeSteps, RefusedPressesAreTakenBack) {
-    const core::SizeCheckInput small{20, 20, 15, 15, 28800, 16200};
-    const core::SizeCheckInput huge{1920, 1080, 15, 15, 28800, 16200};
-    const struct {
-        std::int32_t from;
-        SizeButton button;
-        core::SizeCheckInput in;
-        core::SizeStep expected;
-    } rows[] = {
-        {1, SizeButton::Increase, huge, {1, SizeRefusal::TooLarge}},
-        {-2, SizeButton::Increase, huge, {1, SizeRefusal::None}},
-        {-1, SizeButton::Decrease, small, {-1, SizeRefusal::TooSmall}},
-        {1, SizeButton::Decrease, small, {-1, SizeRefusal::TooSmall}}, // -2 refused, one up again
-        {2, SizeButton::Decrease, small, {-1, SizeRefusal::None}},
-        {5, SizeButton::Increase, small, {6, SizeRefusal::None}},
-        {-3, SizeButton::Actual, small, {1, SizeRefusal::None}},
-    };
-    for (const auto& r : rows) {
-        const core::SizeStep got = core::PressSizeButton(r.from, r.button, r.in);
-        EXPECT_EQ(got.size, r.expected.size) << "from " << r.from;
-        EXPECT_EQ(got.refusal, r.expected.refusal) << "from " << r.from;
-    }
-}
-
 TEST(ImageSizeSteps, CaptionsNameTheFactorAndTheResultingSize) {
     const struct {
         bool hasPicture;
@@ -125,31 +100,6 @@ TEST(ImageSizeSteps, CaptionsNameTheFactorAndTheResultingSize) {
         EXPECT_EQ(c.size, r.sizeText) << r.size;
         EXPECT_EQ(c.scrollSize, r.scrollText) << r.size;
     }
-}
-
-TEST(PreviewFit, OnlyPicturesLargerThanTheFrameAreShrunk) {
-    const struct {
-        const char* name;
-        double width, height;
-        core::PreviewFit expected;
-    } rows[] = {
-        {"exactly the frame", 3732, 3792, {false, 3732, 3792}},
-        {"small", 2250, 1125, {false, 2250, 1125}},
-        {"one twip wider", 3733, 3792, {true, 3732 * 3733.0 / 3792, 3592}},
-        {"one twip higher", 3732, 3793, {true, 3732 * 3732.0 / 3793, 3592}},
-        {"square takes the portrait branch", 6000, 6000, {true, 3732, 3592}},
-        {"landscape", 7500, 3000, {true, 3652, 3792 / 2.5}},
-        {"wide but low", 4000, 100, {true, 3652, 3792 / 40.0}},
-        {"portrait", 3000, 6000, {true, 1866, 3592}},
-    };
-    for (const auto& r : rows) {
-        const core::PreviewFit f = core::FitPreview(r.width, r.height);
-        EXPECT_EQ(f.reduced, r.expected.reduced) << r.name;
-        EXPECT_DOUBLE_EQ(f.width, r.expected.width) << r.name;
-        EXPECT_DOUBLE_EQ(f.height, r.expected.height) << r.name;
-    }
-    EXPECT_EQ(core::PreviewCaption(true, 500, 400), "Preview - (Reduced) - Actual Size 500 x 400");
-    EXPECT_EQ(core::PreviewCaption(false, 150, 75), "Preview - Actual Size 150 x 75");
 }
 
 } // namespace

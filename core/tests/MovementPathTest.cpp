@@ -182,35 +182,6 @@ TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
     }
 }
 
-TEST(Movement, AForwardRunAcrossA1024PixelScreen) {
-    MovementPath path;
-    desk::HorizontalPathSetup(path, kScreen, 0, 0);
-    ASSERT_EQ(path.Coordinate, 18360);
-    const struct {
-        int speed;
-        int moves;
-        int lastCoordinate;
-        int firstLeft;
-    } rows[] = {{100, 186, -240, 15260}, {1, 18561, -201, 15359}, {37, 502, -214, 15323}};
-    for (const auto& r : rows) {
-        MovementPath run = path;
-        int moves = 0, firstLeft = 0;
-        desk::StepOutcome out;
-        while ((out = desk::StepMovement(run, r.speed, PathOptions{})).Result == StepResult::Moved) {
-            if (moves++ == 0)
-                firstLeft = out.NextLeft;
-            ASSERT_LT(moves, 100000);
-        }
-        EXPECT_EQ(out.Result, StepResult::RunEnded);
-        EXPECT_EQ(moves, r.moves) << r.speed;
-        EXPECT_EQ(run.Coordinate, r.lastCoordinate) << r.speed;
-        EXPECT_EQ(firstLeft, r.firstLeft) << r.speed;
-        // Once ended, further ticks keep reporting the end and move nothing.
-        EXPECT_EQ(desk::StepMovement(run, r.speed, PathOptions{}).Result, StepResult::RunEnded);
-        EXPECT_EQ(run.Coordinate, r.lastCoordinate);
-    }
-}
-
 TEST(Pause, EndsAfterTheIntervalInTicks) {
     const struct {
         int interval;
@@ -237,12 +208,6 @@ TEST(Pause, ACountAboveASmallerIntervalStillEnds) {
     EXPECT_FALSE(counter.Tick(10));
     EXPECT_TRUE(counter.Tick(2)); // 3 ticks counted, interval now 2
     EXPECT_EQ(counter.Ticks(), 0);
-}
-
-TEST(Pause, TimerPeriod) {
-    const struct { int interval, ms; } rows[] = {{-1, 1}, {0, 1}, {1, 58000}, {360, 58000}};
-    for (const auto& r : rows)
-        EXPECT_EQ(desk::IntervalTimerMs(r.interval), r.ms) << r.interval;
 }
 
 TEST(Pause, DescribeInterval) {
@@ -281,20 +246,6 @@ TEST(Offsets, SliderRangesFollowScreenAndWindow) {
         EXPECT_EQ(h.Maximum, r.horizontalMax) << r.screen;
         EXPECT_EQ(v.Minimum, r.verticalMin) << r.screen;
         EXPECT_EQ(v.Maximum, r.verticalMax) << r.screen;
-    }
-}
-
-TEST(Offsets, EitherEndOfTheHorizontalSliderPutsACentredRunOnAScreenEdge) {
-    // 11520 twips high, window 1000: Lower end 5260 puts the run's bottom on the screen's bottom edge.
-    const desk::OffsetRange range = desk::HorizontalOffsetRange(11520, 1000);
-    const struct { int offset, top; } rows[] = {{range.Minimum, 10520}, {range.Maximum, 0}};
-    for (const auto& r : rows) {
-        MovementPath path;
-        desk::HorizontalPathSetup(path, kScreen, 1, 0);
-        PathOptions placement;
-        placement.Horizontal = 1;
-        placement.OffSetHoriz = r.offset;
-        EXPECT_EQ(desk::StepMovement(path, 100, placement).NextTop, r.top) << r.offset;
     }
 }
 

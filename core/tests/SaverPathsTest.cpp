@@ -23,36 +23,6 @@ ShowState Block(std::int32_t width, std::int32_t height) {
     return s;
 }
 
-TEST(SaverPaths, OneLineAndTwoLineLayouts) {
-    const struct {
-        std::int32_t style;
-        saver::TwipSize text, time;
-        saver::TwipSize textOut, timeOut;
-        std::int32_t blockW, blockH, offX, offY;
-    } rows[] = {
-        {0, {3000, 400}, {5000, 500}, {3000, 500}, {5000, 500}, 8000, 500, 3000, 0},
-        {0, {3000, 600}, {5000, 500}, {3000, 600}, {5000, 600}, 8000, 600, 3000, 0},
-        {0, {0, 300}, {5000, 500}, {0, 500}, {5000, 500}, 5000, 500, 0, 0}, // empty title line
-        {1, {3000, 400}, {5000, 500}, {5000, 400}, {5000, 500}, 5000, 900, 0, 400},
-        {1, {6000, 400}, {5000, 500}, {6000, 400}, {6000, 500}, 6000, 900, 0, 400},
-        {7, {3000, 400}, {5000, 500}, {3000, 400}, {5000, 500}, 1, 2, 3, 4}, // unknown style: unchanged
-    };
-    for (const auto& r : rows) {
-        ShowState s;
-        s.BlockWidth = 1;
-        s.BlockHeight = 2;
-        s.TimeOffsetX = 3;
-        s.TimeOffsetY = 4;
-        const saver::BlockLayout layout = saver::LayOutBlock(r.style, r.text, r.time, s);
-        EXPECT_EQ(layout.text, r.textOut) << r.style;
-        EXPECT_EQ(layout.time, r.timeOut) << r.style;
-        EXPECT_EQ(s.BlockWidth, r.blockW) << r.style;
-        EXPECT_EQ(s.BlockHeight, r.blockH) << r.style;
-        EXPECT_EQ(s.TimeOffsetX, r.offX) << r.style;
-        EXPECT_EQ(s.TimeOffsetY, r.offY) << r.style;
-    }
-}
-
 TEST(SaverPaths, HorizontalStartPositions) {
     const struct {
         std::int32_t placement, direction;
@@ -122,36 +92,6 @@ TEST(SaverPaths, RandomPathsFromThreeDraws) {
     };
     for (const auto& r : rows)
         EXPECT_EQ(saver::PickRandomPath(r.draws), r.path) << r.draws.kind << ' ' << r.draws.placement;
-}
-
-TEST(SaverPaths, ChoosePathFollowsPosition) {
-    ShowState s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {0, 2, 1, 1}, {});
-    EXPECT_EQ(s.PassPath, 0);
-    EXPECT_EQ(s.TextX, -6000);
-    EXPECT_EQ(s.TextY, 15600);
-
-    s = Block(6000, 600);
-    EXPECT_EQ(saver::ChoosePath(s, kScreen, {1, 0, 1, 3}, {}), LabelAlignment::Centre);
-    EXPECT_EQ(s.PassPath, 1);
-    EXPECT_EQ(s.TextY, 16200);
-
-    s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {2, 0, 0, 0}, {0.9, 0.9, 0.9});
-    EXPECT_EQ(s.PassPath, 1);
-    EXPECT_EQ(s.PassPlacement, 2);
-    EXPECT_EQ(s.PassDirection, 3);
-
-    // A horizontal path with a vertical direction keeps TextX and moves downward.
-    s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {0, 0, 0, 2}, {});
-    EXPECT_EQ(s.TextX, 111);
-    EXPECT_EQ(s.PassDirection, 2);
-
-    s = Block(6000, 600);
-    saver::ChoosePath(s, kScreen, {3, 0, 0, 0}, {});
-    EXPECT_EQ(s.TextX, 111);
-    EXPECT_EQ(s.TextY, 222);
 }
 
 TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
@@ -230,27 +170,6 @@ TEST(SaverPaths, PreviewWrapsAtTheExtent) {
     }
 }
 
-TEST(SaverPaths, PictureAlternatesAAndB) {
-    std::int32_t toggle = 0;
-    std::vector<PicturePlace> places;
-    for (int i = 0; i < 5; ++i)
-        places.push_back(saver::AdvancePictureToggle(toggle));
-    EXPECT_EQ(places, (std::vector<PicturePlace>{PicturePlace::A, PicturePlace::B, PicturePlace::A,
-                                                 PicturePlace::B, PicturePlace::A}));
-}
-
-TEST(SaverPaths, ADayChangeRepeatsThePreviousPlace) {
-    // The pass after midnight reloads, which starts a pass of its own before the outer one: the toggle
-    // advances twice and the outer pass shows the place of the pass before the change.
-    std::int32_t toggle = 0;
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::A); // pass 1
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B); // pass 2
-    saver::AdvancePictureToggle(toggle);                             // nested pass of the reload
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B); // pass 3, after the day change
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::A); // alternation resumes
-    EXPECT_EQ(saver::AdvancePictureToggle(toggle), PicturePlace::B);
-}
-
 TEST(SaverPaths, PicturePlaces) {
     // W 28800, H 16200, picture 2250 x 1125 (150 x 75 pixels), block height 600.
     const struct {
@@ -276,20 +195,6 @@ TEST(SaverPaths, PicturePlaces) {
         EXPECT_EQ(s.PictureX, r.x) << r.path << ',' << r.placement << ' ' << int(r.place);
         EXPECT_EQ(s.PictureY, r.y) << r.path << ',' << r.placement << ' ' << int(r.place);
     }
-}
-
-TEST(SaverPaths, PreviewPictureSitsOnTheTextLine) {
-    ShowState s;
-    s.PreviewExtent = 2280;
-    s.TextY = 784; // 112 pixels high x 7
-    s.PictureWidth = 1500;
-    s.PictureHeight = 750;
-    saver::PlacePreviewPicture(s);
-    EXPECT_EQ(s.PictureX, 390);
-    EXPECT_EQ(s.PictureY, 34);
-    s.PreviewExtent = 2281;
-    saver::PlacePreviewPicture(s);
-    EXPECT_EQ(s.PictureX, 390); // 390.5 to the even neighbour
 }
 
 } // namespace

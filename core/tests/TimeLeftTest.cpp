@@ -89,25 +89,6 @@ TEST(TimeLeft, ScreenSaverLinesForEveryRow) {
     }
 }
 
-TEST(TimeLeft, DesktopOneLineIsTheTitleFollowedByTheSameText) {
-    for (const Row& r : kRows) {
-        core::ScopedToday today(r.today);
-        desk::DisplayTexts out;
-        out.PhraseText = QStringLiteral("before");
-        ASSERT_TRUE(desk::CalculateTimeLeft(r.target, {kTitle, kTarget, kPassed, r.includeDays, 0, 0}, out)
-                        .isEmpty());
-        const QString where =
-            r.today.toString(Qt::ISODate) + QStringLiteral(" -> ") + r.target.toString(Qt::ISODate);
-        const QString expected = r.state == 0 ? kTitle + Expand(r.timeLine) : Expand(r.timeLine);
-        EXPECT_EQ(out.DisplayText, expected) << where.toStdString();
-        EXPECT_EQ(out.TargetReached, r.state != 0) << where.toStdString();
-        // The phrase alone is only updated while the target lies ahead.
-        if (r.state != 0) {
-            EXPECT_EQ(out.PhraseText, QStringLiteral("before"));
-        }
-    }
-}
-
 TEST(TimeLeft, DesktopTwoLines) {
     const struct {
         QDate target;

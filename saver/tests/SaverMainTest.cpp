@@ -1,7 +1,6 @@
 #include "SaverMain.h"
 #include "MessageBoxes.h"
 #include "QtSettingsStore.h"
-#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -41,21 +40,6 @@ private:
     ui::MessageAnswerer previous_;
 };
 
-TEST_F(SaverMainTest, SettingsCaptionCarriesNameAndVersion) {
-    EXPECT_EQ(saver::SettingsCaption(), QStringLiteral("Settings - Pellmora - v 3.0"));
-}
-
-TEST_F(SaverMainTest, ASecondSettingsDialogIsRefusedWithAMessage) {
-    ui::SingleInstance open(saver::SettingsCaption());
-    ASSERT_TRUE(open.TryAcquire());
-    EXPECT_EQ(saver::Main({QStringLiteral("/c")}), 0);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, QStringLiteral("The Settings Dialog is already open.     \r\n\r\n"));
-    EXPECT_EQ(boxes[0].caption, QStringLiteral("Pellmora"));
-    EXPECT_EQ(boxes[0].icon, QMessageBox::NoIcon);
-    EXPECT_EQ(boxes[0].buttons, QMessageBox::Ok);
-}
-
 // Closes the settings dialog as soon as it is shown, remembering its caption.
 struct DialogCloser {
     DialogCloser() {
@@ -72,17 +56,6 @@ struct DialogCloser {
     QStringList captions;
 };
 
-TEST_F(SaverMainTest, SettingsModeShowsTheDialogAndEnds) {
-    DialogCloser closer;
-    EXPECT_EQ(saver::Main({QStringLiteral("/C:1234")}), 0);
-    EXPECT_EQ(closer.captions, QStringList{QStringLiteral("Settings - Pellmora - v 3.0")});
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
-    // The dialog's lock is free again for the next one.
-    ui::SingleInstance next(saver::SettingsCaption());
-    EXPECT_TRUE(next.TryAcquire());
-}
-
 TEST_F(SaverMainTest, ABadTargetDateIsReportedOnceWhenTheWindowLoads) {
     Store(QStringLiteral("Date"), QStringLiteral("next summer"));
     DialogCloser closer;
@@ -90,14 +63,6 @@ TEST_F(SaverMainTest, ABadTargetDateIsReportedOnceWhenTheWindowLoads) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("The Date Calculation cannot be completed")));
     EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
-}
-
-TEST_F(SaverMainTest, ModesThatShowNothingEndAtOnce) {
-    for (const char* line : {"/a", "/x 12", "/p", "/p 0", "/p -5", "--window-id", "--window-id 0"}) {
-        EXPECT_EQ(saver::Main(QString::fromLatin1(line).split(u' ')), 0) << line;
-        EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty()) << line;
-    }
-    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(SaverMainTest, HelpFileFollowsTheDesktopFolder) {

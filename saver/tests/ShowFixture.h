@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "MemoryStore.h"
+#include "SaverMain.h"
 #include "frmMain.h"
 
 #include <QLabel>
@@ -29,13 +30,10 @@ public:
         for (const auto& [key, value] : keys)
             store.Put(core::Section::ScreenSaver, key, value);
         saver::LaunchValues launch;
+        if (runMode == saver::kRunPreview)
+            launch = saver::PreviewLaunch(size); // Main's own start values
         launch.RunMode = runMode;
         launch.SaverRect = QRect(QPoint(0, 0), size);
-        if (runMode == saver::kRunPreview) {
-            launch.PreviewExtent = size.width() * 15;
-            launch.TextX = launch.PreviewExtent;
-            launch.TextY = size.height() * 7;
-        }
         form = std::make_unique<saver::frmMain>(launch, store);
         ended = std::make_unique<QSignalSpy>(form.get(), &saver::frmMain::ProgramEnded);
         form->Form_Load();

@@ -52,33 +52,34 @@ TEST(frmMainShow, FontSlotsFollowTheTargetState) {
                         {S("TextFontColor1"), S("65280")},
                         {S("TextFontItalic1"), S("True")},
                         {S("TextFontSize2"), S("36")},
-                        {S("TextFontBold2"), S("False")},
                         {S("TextFontUnderline2"), S("1")},
                         {S("Background"), S("8388608")}};
-    ShowFixture ahead;
-    saver::frmMain& a = ahead.Start(kRunFullScreen, fonts, {800, 600}, false);
-    EXPECT_EQ(a.lblText->font().family(), S("Liberation Serif"));
-    EXPECT_EQ(a.lblText->font().pointSize(), 20);
-    EXPECT_EQ(a.lblTime->font().pointSize(), 24);
-    EXPECT_TRUE(a.lblTime->font().italic());
-    EXPECT_EQ(a.lblTime->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_EQ(a.lblTime->palette().color(QPalette::Window), QColor(0, 0, 128));
-    EXPECT_EQ(a.palette().color(QPalette::Window), QColor(0, 0, 128));
-
-    ShowFixture passed;
-    passed.store.Put(core::Section::Common, S("Date"), S("2026-11-01"));
-    saver::frmMain& p = passed.Start(kRunFullScreen, fonts, {800, 600}, false);
-    EXPECT_EQ(p.lblText->text(), QString());
-    EXPECT_EQ(p.lblTime->text(), S("Phrase when target date has passed. (Change this!!)   (35 days ago!)"));
-    EXPECT_EQ(p.lblTime->font().pointSize(), 36);
-    EXPECT_FALSE(p.lblTime->font().bold());
-    EXPECT_TRUE(p.lblTime->font().underline());
-
-    ShowFixture preview;
-    saver::frmMain& small = preview.Start(kRunPreview, fonts, {152, 112}, false);
-    EXPECT_EQ(small.lblText->font().pointSize(), 8);
-    EXPECT_EQ(small.lblTime->font().pointSize(), 8);
-    EXPECT_TRUE(small.lblTime->font().italic());
+    const struct {
+        const char* state;
+        const char* date;
+        std::int32_t mode;
+        int titlePoints, timePoints;
+        QColor timeInk;
+        bool italic, underline;
+    } rows[] = {
+        {"ahead", "2027-07-13", kRunFullScreen, 20, 24, Qt::green, true, false},
+        {"target day", "2026-12-06", kRunFullScreen, 20, 24, Qt::green, true, false},
+        {"passed", "2026-11-01", kRunFullScreen, 20, 36, Qt::red, false, true},
+        {"preview", "2027-07-13", kRunPreview, 8, 8, Qt::green, true, false},
+    };
+    for (const auto& r : rows) {
+        ShowFixture show;
+        show.store.Put(core::Section::Common, S("Date"), S(r.date));
+        saver::frmMain& f =
+            show.Start(r.mode, fonts, r.mode == kRunPreview ? QSize(152, 112) : QSize(800, 600));
+        EXPECT_EQ(f.lblText->font().family(), S("Liberation Serif")) << r.state;
+        EXPECT_EQ(f.lblText->font().pointSize(), r.titlePoints) << r.state;
+        EXPECT_EQ(f.lblTime->font().pointSize(), r.timePoints) << r.state;
+        EXPECT_EQ(f.lblTime->font().italic(), r.italic) << r.state;
+        EXPECT_EQ(f.lblTime->font().underline(), r.underline) << r.state;
+        EXPECT_EQ(f.lblTime->palette().color(QPalette::WindowText), r.timeInk) << r.state;
+        EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0, 0, 128)) << r.state;
+    }
 }
 
 TEST(frmMainShow, VerticalCentrePathCentresTheText) {
@@ -97,7 +98,8 @@ TEST(frmMainShow, PreviewPinsBothLinesLeftGoingDown) {
     saver::frmMain& form =
         show.Start(kRunPreview, {{S("Direction"), S("2")}, {S("Style"), S("0")}}, {152, 112});
     const std::int32_t startY = form.State().TextY;
-    form.tmrScroll_Timer();
+    form.tmrScroll_Timer();                          // places the labels where Main starts them, then steps
+    EXPECT_EQ(form.lblText->pos(), QPoint(152, 52)); // just right of the area, 112 x 7 twips down
     form.tmrScroll_Timer();
     EXPECT_EQ(form.lblText->x(), 0);
     EXPECT_EQ(form.lblTime->x(), 0);
@@ -150,54 +152,18 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
         {"file, natural size", kRunFullScreen, "1", "1", "photo.png", "0", "1", {300, 200}, 0, true},
         {"file, doubled", kRunFullScreen, "1", "1", "photo.png", "2", "1", {600, 400}, 0, true},
         {"file, a third", kRunFullScreen, "1", "1", "photo.png", "-3", "1", {100, 67}, 0, true},
-        {"file, factor from a hand-edited store",
-         kRunFullScreen,
-         "1",
-         "1",
-         "photo.png",
-         "9",
-         "1",
-         {800, 533},
-         0,
-         true},
-        {"missing file: base picture with the factor",
-         kRunFullScreen,
-         "1",
-         "1",
-         "gone.png",
-         "2",
-         "4",
-         {300, 150},
-         0,
-         false},
+        {"file, hand-edited factor", kRunFullScreen, "1", "1", "photo.png", "9", "1", {800, 533}, 0, true},
+        {"missing file, factor 2", kRunFullScreen, "1", "1", "gone.png", "2", "4", {300, 150}, 0, false},
         {"missing file, factor 1", kRunFullScreen, "1", "1", "gone.png", "1", "4", {150, 75}, 4, false},
         {"corrupt file", kRunFullScreen, "1", "1", "corrupt.png", "0", "2", {150, 75}, 2, false},
         {"not a picture", kRunFullScreen, "1", "1", "notes.jpg", "0", "6", {150, 75}, 6, false},
         {"too large to decode", kRunFullScreen, "1", "1", "huge.bmp", "0", "7", {150, 75}, 7, false},
-        {"missing file, index out of range",
-         kRunFullScreen,
-         "1",
-         "1",
-         "gone.png",
-         "0",
-         "0",
-         {150, 75},
-         1,
-         false},
+        {"missing file, index 0", kRunFullScreen, "1", "1", "gone.png", "0", "0", {150, 75}, 1, false},
         {"base picture", kRunFullScreen, "1", "0", "photo.png", "2", "9", {150, 75}, 9, false},
-        {"base picture out of range", kRunFullScreen, "1", "0", "", "0", "42", {150, 75}, 1, false},
+        {"base picture 42", kRunFullScreen, "1", "0", "", "0", "42", {150, 75}, 1, false},
         {"unknown picture style", kRunFullScreen, "1", "3", "photo.png", "0", "1", {}, 0, false},
-        {"preview: always the built-in picture",
-         kRunPreview,
-         "1",
-         "1",
-         "photo.png",
-         "2",
-         "3",
-         {100, 50},
-         0,
-         false},
-        {"settings mode: the built-in picture", kRunSettings, "1", "0", "", "0", "3", {100, 50}, 0, false},
+        {"preview: built-in picture", kRunPreview, "1", "1", "photo.png", "2", "3", {100, 50}, 0, false},
+        {"settings: built-in picture", kRunSettings, "1", "0", "", "0", "3", {100, 50}, 0, false},
     };
     for (const auto& r : rows) {
         ShowFixture show;
