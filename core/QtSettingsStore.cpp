@@ -32,19 +32,23 @@ QSettings::Format TextIniFormat() {
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore() {
+QtSettingsStore::QtSettingsStore() : settings_(OpenSettings({})) {}
+
+QtSettingsStore::QtSettingsStore(const QString& iniFilePath)
+    : iniFilePath_(iniFilePath), settings_(OpenSettings(iniFilePath)) {}
+
+std::unique_ptr<QSettings> QtSettingsStore::OpenSettings(const QString& iniFilePath) {
+    if (!iniFilePath.isEmpty())
+        return std::make_unique<QSettings>(iniFilePath, TextIniFormat());
 #ifdef Q_OS_WIN
-    settings_ = std::make_unique<QSettings>(
+    return std::make_unique<QSettings>(
         QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\QVX\\Veltrane"),
         QSettings::NativeFormat);
 #else
-    settings_ = std::make_unique<QSettings>(TextIniFormat(), QSettings::UserScope, QStringLiteral("QVX"),
-                                            QStringLiteral("Veltrane"));
+    return std::make_unique<QSettings>(TextIniFormat(), QSettings::UserScope, QStringLiteral("QVX"),
+                                       QStringLiteral("Veltrane"));
 #endif
 }
-
-QtSettingsStore::QtSettingsStore(const QString& iniFilePath)
-    : settings_(std::make_unique<QSettings>(iniFilePath, TextIniFormat())) {}
 
 std::optional<QString> QtSettingsStore::Get(Section section, const QString& key) const {
     const QVariant value = settings_->value(SectionName(section) + u'/' + key);
@@ -54,12 +58,29 @@ std::optional<QString> QtSettingsStore::Get(Section section, const QString& key)
 }
 
 void QtSettingsStore::Set(Section section, const QString& key, const QString& value) {
-    settings_->setValue(SectionName(section) + u'/' + key, value);
+    const QString address = SectionName(section) + u'/' + key;
+    settings_->setValue(address, value);
+    unsaved_.insert(address, value);
 }
 
 bool QtSettingsStore::Commit() {
+    // A QSettings keeps its first failure for good and then never reports a save again: after one,
+    // start afresh from what is stored, with the values not yet saved put back on top.
+    if (settings_->status() != QSettings::NoError) {
+        settings_.reset();
+        settings_ = OpenSettings(iniFilePath_);
+        for (auto it = unsaved_.cbegin(); it != unsaved_.cend(); ++it)
+            settings_->setValue(it.key(), it.value());
+    }
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() != QSettings::NoError)
+        return false;
+    unsaved_.clear();
+    return true;
+}
+
+void QtSettingsStore::Refresh() const {
+    settings_->sync();
 }
 
 QString QtSettingsStore::Location() const {

@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 
+#include <QMap>
 #include <QSettings>
 
 #include <memory>
@@ -20,11 +21,18 @@ public:
     std::optional<QString> Get(Section section, const QString& key) const override;
     void Set(Section section, const QString& key, const QString& value) override;
     bool Commit() override;
+    void Refresh() const override;
 
     QString Location() const;
 
 private:
+    // The INI file named at construction; empty for the per-user store.
+    static std::unique_ptr<QSettings> OpenSettings(const QString& iniFilePath);
+
+    QString iniFilePath_;
     std::unique_ptr<QSettings> settings_;
+    // Values set since the last save that succeeded, by "Section/Key".
+    QMap<QString, QString> unsaved_;
 };
 
 } // namespace core

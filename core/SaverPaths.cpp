@@ -2,7 +2,9 @@
 
 #include "Rounding.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace saver {
 
@@ -10,6 +12,14 @@ namespace {
 
 std::int32_t Rounded(double value) {
     return core::RoundToInt32(value);
+}
+
+// A coordinate moved by a step; it stops at the ends of its range instead of wrapping round (a
+// hand-edited store can pair a path with a direction whose start never resets the coordinate).
+std::int32_t Moved(std::int32_t from, std::int64_t by) {
+    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(from) + by,
+                                                 std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 // Whole part of (n * r + 1), minus 1: 0 .. n-1 for r in [0, 1).
@@ -108,16 +118,16 @@ LabelAlignment ChoosePath(ShowState& state, const ShowArea& area, const PathSett
 bool ScrollStep(ShowState& s, const ShowArea& area, std::int32_t speed) {
     switch (s.PassDirection) {
     case 0:
-        s.TextX -= speed;
+        s.TextX = Moved(s.TextX, -std::int64_t(speed));
         return s.TextX < -s.BlockWidth;
     case 1:
-        s.TextX += speed;
+        s.TextX = Moved(s.TextX, speed);
         return s.TextX > area.ScreenWidth;
     case 2:
-        s.TextY += speed;
+        s.TextY = Moved(s.TextY, speed);
         return s.TextY > area.ScreenHeight + s.BlockHeight;
     case 3:
-        s.TextY -= speed;
+        s.TextY = Moved(s.TextY, -std::int64_t(speed));
         return s.TextY < -s.BlockHeight;
     default:
         return false;

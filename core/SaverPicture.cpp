@@ -21,7 +21,7 @@ int BasePictureNumber(std::int32_t imageIndex) {
 }
 
 std::int32_t EffectiveSpeed(std::int32_t speed) {
-    return speed < 1 ? 1 : speed;
+    return std::clamp(speed, 1, kMaxSpeed);
 }
 
 QSize ApplySizeFactor(QSize natural, std::int32_t imageSize) {
@@ -48,7 +48,12 @@ QSize FitWithin(QSize size, QSize limit) {
 }
 
 QSize ShownPictureSize(QSize natural, std::int32_t imageSize, QSize screen) {
-    return FitWithin(ApplySizeFactor(natural, imageSize), screen);
+    const QSize sized = ApplySizeFactor(natural, imageSize);
+    if (imageSize <= 1)
+        return sized;
+    // An enlargement is made in memory: it never takes more than the screen, or the natural size where
+    // that is larger.
+    return FitWithin(sized, screen.expandedTo(natural));
 }
 
 } // namespace saver

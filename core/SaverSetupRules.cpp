@@ -9,13 +9,15 @@ bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const PendingIma
     if (p.Synchronize != l.Synchronize || p.Title != l.Title || p.Target != l.Target ||
         p.TargetPassed != l.TargetPassed)
         return true;
-    const auto loadedDate = core::ParseDateText(l.Date);
-    if (!loadedDate || *loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
+    // A stored text that is no supported date loads as no date: it counts as changed once a date is shown.
+    const auto parsed = core::ParseDateText(l.Date);
+    const QDate loadedDate = parsed && core::IsDateInRange(*parsed) ? *parsed : QDate();
+    if (loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
         return true;
     if (p.Background != l.Background || p.Style != l.Style || p.IncludeDays != l.IncludeDays ||
         p.Position != l.Position || p.Direction != l.Direction || p.Horizontal != l.Horizontal ||
         p.Vertical != l.Vertical || p.HorizDirection != l.HorizDirection ||
-        p.VertDirection != l.VertDirection || p.Speed != l.Speed || p.ImageUsed != l.ImageUsed)
+        p.VertDirection != l.VertDirection || p.Speed != l.Speed || (p.ImageUsed == 1) != (l.ImageUsed == 1))
         return true;
     if (image != l.Image())
         return true;

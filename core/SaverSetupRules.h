@@ -9,7 +9,8 @@
 namespace saver {
 
 // True when the working copy differs from the settings as loaded: texts exactly, the date as a date and its
-// yearly repeat, every option, colour and font value, and the seven picture values.
+// yearly repeat, every option, colour and font value, and the seven picture values. pendingDate is the
+// date the dialog shows, invalid while it shows none; ImageUsed counts only as ticked (1) or not.
 bool SettingsDiffer(const LoadedSettings& pending, QDate pendingDate, const PendingImage& pendingImage,
                     const LoadedSettings& loaded);
 

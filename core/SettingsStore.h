@@ -19,6 +19,9 @@ public:
     virtual void Set(Section section, const QString& key, const QString& value) = 0;
     // Makes every Set so far durable; false when the store could not be written.
     virtual bool Commit() = 0;
+    // Makes the next reads see what other programs have saved since this store last read; values set
+    // here and not yet saved stay. A store no other program writes has nothing to do.
+    virtual void Refresh() const {}
 };
 
 } // namespace core

@@ -14,6 +14,8 @@ std::int32_t ReadSynchronize(const SettingsStore& store) {
 
 SyncedTexts ReloadSyncedTexts(const SettingsStore& store, std::int32_t synchronize, Section own,
                               QDate today) {
+    // The other program may have saved these since this one read the store.
+    store.Refresh();
     const Section s = SyncedSection(synchronize, own);
     SyncedTexts t;
     t.Title = ReadText(store, s, QStringLiteral("Title"));

@@ -24,7 +24,8 @@ Section SyncedSection(std::int32_t synchronize, Section own);
 
 std::int32_t ReadSynchronize(const SettingsStore& store);
 
-// Reads the shared values from the section that synchronize selects; the date defaults to today.
+// Reads the shared values, as last saved by either program, from the section that synchronize selects;
+// the date defaults to today.
 SyncedTexts ReloadSyncedTexts(const SettingsStore& store, std::int32_t synchronize, Section own, QDate today);
 
 // Writes Synchronize to "Common", then the shared values to the section it selects; the other section's

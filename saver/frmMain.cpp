@@ -221,7 +221,9 @@ void frmMain::ChoosePath() {
 
 void frmMain::PlaceLabels() {
     lblText->move(ToPixelsX(state_.TextX), ToPixelsY(state_.TextY));
-    lblTime->move(ToPixelsX(state_.TextX + state_.TimeOffsetX), ToPixelsY(state_.TextY + state_.TimeOffsetY));
+    // Summed as doubles: a hand-edited store can leave the block at the far end of the 32-bit range.
+    lblTime->move(core::TwipsToPixels(double(state_.TextX) + state_.TimeOffsetX, twipsPerPixelX_),
+                  core::TwipsToPixels(double(state_.TextY) + state_.TimeOffsetY, twipsPerPixelY_));
 }
 
 void frmMain::tmrScroll_Timer() {
@@ -256,8 +258,11 @@ void frmMain::mouseMoveEvent(QMouseEvent*) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-    // Only keys that produce a character; Shift, Ctrl, arrows and function keys produce none.
-    if (!event->text().isEmpty())
+    // Only keys that produce a character: Shift, Ctrl, arrows and function keys produce none. Enter,
+    // Escape, Backspace, Tab and Ctrl with a letter type control characters and count; Delete types
+    // nothing, even where the keyboard gives it the text U+007F (X11).
+    const QString text = event->text();
+    if (!text.isEmpty() && event->key() != Qt::Key_Delete && text != QChar(0x7f))
         Form_KeyPress();
 }
 

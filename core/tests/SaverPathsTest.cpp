@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
@@ -95,6 +96,8 @@ TEST(SaverPaths, RandomPathsFromThreeDraws) {
 }
 
 TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     const struct {
         std::int32_t direction;
         std::int32_t x, y;
@@ -112,6 +115,10 @@ TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
         {3, 0, -550, 50, 0, -600, false},
         {3, 0, -551, 50, 0, -601, true},
         {4, 10, 20, 50, 10, 20, false}, // unknown direction: no movement, no new pass
+        // Hand-edited stores: a path and direction that do not match, a placement that never resets.
+        {2, 0, 7900, kMax, 0, kMax, true},
+        {1, 100, 0, kMax, kMax, 0, true},
+        {3, 0, kMin + 100, 32767, 0, kMin, true},
     };
     for (const auto& r : rows) {
         ShowState s = Block(6000, 600);

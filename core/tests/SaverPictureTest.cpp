@@ -19,7 +19,7 @@ TEST(SaverPicture, SizeFactors) {
         EXPECT_EQ(saver::ApplySizeFactor(r.natural, r.factor), r.shown) << r.factor;
 }
 
-TEST(SaverPicture, NeverLargerThanTheScreen) {
+TEST(SaverPicture, OnlyEnlargementsAreHeldToTheScreen) {
     const QSize screen(1920, 1080);
     const struct {
         QSize natural;
@@ -27,12 +27,13 @@ TEST(SaverPicture, NeverLargerThanTheScreen) {
         QSize shown;
     } rows[] = {
         {{300, 200}, 3, {900, 600}},
-        {{300, 200}, 6, {1620, 1080}},     // height would be 1200: reduced,
-                                           // proportions kept
+        {{300, 200}, 6, {1620, 1080}},     // height would be 1200: reduced, proportions kept
         {{300, 200}, 32767, {1620, 1080}}, // a hand-edited factor
-        {{4000, 1000}, 0, {1920, 480}},
-        {{4000, 1000}, -4, {1000, 250}},
-        {{1920, 1080}, 1, {1920, 1080}},
+        {{4000, 1000}, 0, {4000, 1000}},   // natural sizes stay, whatever the screen
+        {{4000, 1000}, 1, {4000, 1000}},
+        {{4000, 1000}, -1, {4000, 1000}},
+        {{4000, 1000}, 2, {4000, 1000}}, // an enlargement never ends below the natural size
+        {{4000, 1000}, -2, {2000, 500}},
     };
     for (const auto& r : rows)
         EXPECT_EQ(saver::ShownPictureSize(r.natural, r.factor, screen), r.shown) << r.factor;
@@ -49,7 +50,7 @@ TEST(SaverPicture, StoredNumbersOutsideTheirRange) {
     const struct {
         std::int32_t stored;
         std::int32_t speed;
-    } speeds[] = {{50, 50}, {1, 1}, {0, 1}, {-20, 1}, {100, 100}, {500, 500}};
+    } speeds[] = {{50, 50}, {1, 1}, {0, 1}, {-20, 1}, {100, 100}, {500, 500}, {2147483647, 32767}};
     for (const auto& r : speeds)
         EXPECT_EQ(saver::EffectiveSpeed(r.stored), r.speed) << r.stored;
 }

@@ -1,6 +1,7 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DeskSettings.h"
+#include "IniText.h"
 #include "MemoryStore.h"
 #include "QtSettingsStore.h"
 #include "SaverSettings.h"
@@ -338,14 +339,25 @@ TEST_F(IniStoreTest, HandWrittenFileReadsAsTyped) {
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
 }
 
-TEST_F(IniStoreTest, AStoreThatCannotBeWrittenSaysSo) {
-    // A plain file where the folder should be: nothing can be created below it.
+TEST_F(IniStoreTest, AFailedSaveSaysSoAndALaterSaveLandsWithIt) {
+    // A plain file where the folder should be: nothing can be created below it, not even by root.
     QFile blocker(dir.filePath(QStringLiteral("QVX")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     core::QtSettingsStore store(Path());
     desk::LoadedSettings p = desk::LoadSettings(store);
+    p.Title = QStringLiteral("saved on the second try");
     EXPECT_FALSE(desk::SaveSettings(store, p, kToday));
+    EXPECT_FALSE(store.Commit());
+
+    ASSERT_TRUE(blocker.remove());
+    store.Set(Section::Desktop, QStringLiteral("Speed"), QStringLiteral("7"));
+    ASSERT_TRUE(store.Commit());
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const core::IniMap onDisk = core::ParseIniText(file.readAll());
+    EXPECT_EQ(onDisk.value(QStringLiteral("Desktop/Speed")), QStringLiteral("7"));
+    EXPECT_EQ(onDisk.value(QStringLiteral("Common/Title")), p.Title); // the failed save's values too
 }
 
 } // namespace

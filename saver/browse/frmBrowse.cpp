@@ -358,8 +358,11 @@ void frmBrowse::drvImages_Change() {
 }
 
 void frmBrowse::OpenFolder(const QModelIndex& index) {
+    const QString before = folder_;
     SetFolderListPath(folderModel_->filePath(index));
-    dirImages_Change();
+    // Only a change of folder starts the file list afresh: opening the open folder again keeps the choice.
+    if (folder_ != before)
+        dirImages_Change();
 }
 
 void frmBrowse::dirImages_Change() {

@@ -297,7 +297,8 @@ void frmSetup::chkImage_Click() {
 }
 
 void frmSetup::UpdateChangedState() {
-    settingsChanged_ = SettingsDiffer(PendingSettings, dateEntry->PendingDate(), pendingImage_, loaded_);
+    const QDate shownDate = dateEntry->HasValidDate() ? dateEntry->PendingDate() : QDate();
+    settingsChanged_ = SettingsDiffer(PendingSettings, shownDate, pendingImage_, loaded_);
     cmdOK->setEnabled(settingsChanged_);
     cmdRestoreSettings->setEnabled(settingsChanged_);
     if (settingsChanged_) {

@@ -70,6 +70,15 @@ const InputCase kInputs[] = {
     {"the letter a", [](saver::frmMain& f) { QTest::keyClick(&f, 'a'); }, true},
     {"Escape", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Escape); }, true},
     {"Enter", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Return); }, true},
+    // With the texts the X11 keyboard gives them.
+    {"Delete",
+     [](saver::frmMain& f) { QTest::sendKeyEvent(QTest::Click, &f, Qt::Key_Delete, QChar(0x7f), {}); },
+     false},
+    {"Ctrl+A",
+     [](saver::frmMain& f) {
+         QTest::sendKeyEvent(QTest::Click, &f, Qt::Key_A, QChar(0x01), Qt::ControlModifier);
+     },
+     true},
 };
 
 TEST(frmMainInput, FullScreenEndsOnClickCharacterOrNinthMove) {

@@ -1,5 +1,6 @@
 #include "BasePictures.h"
 #include "MessageBoxes.h"
+#include "SaverPicture.h"
 #include "ShowFixture.h"
 
 #include <QDataStream>
@@ -194,6 +195,21 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
     }
 }
 
+TEST(frmMainShow, APictureLargerThanTheScreenIsShownAtItsSizeCentredAndCropped) {
+    QTemporaryDir folder;
+    QImage photo(1000, 700, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(photo.save(folder.filePath(S("wide.png"))));
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunFullScreen, {{S("ImageUsed"), S("1")},
+                                                       {S("ImageStyle"), S("1")},
+                                                       {S("ImagePath"), folder.path()},
+                                                       {S("ImageName"), S("wide.png")},
+                                                       {S("ImageSize"), S("1")}});
+    EXPECT_EQ(Shown(form), photo);
+    EXPECT_EQ(form.imgPhoto->x(), (800 - 1000) / 2);
+}
+
 TEST(frmMainShow, PreviewPictureSitsAboveTheTextLine) {
     ShowFixture show;
     saver::frmMain& form = show.Start(kRunPreview, {{S("ImageUsed"), S("1")}}, {152, 112});
@@ -254,7 +270,7 @@ TEST(frmMainShow, ABadDateIsReportedOnceNotAgainAtMidnight) {
     ui::SetMessageAnswerer(previous);
 }
 
-TEST(frmMainShow, AStoredSpeedOfZeroStillMoves) {
+TEST(frmMainShow, HandEditedSpeedsStayInRange) {
     for (const char* speed : {"0", "-40"}) {
         ShowFixture show;
         saver::frmMain& form = show.Start(
@@ -263,6 +279,18 @@ TEST(frmMainShow, AStoredSpeedOfZeroStillMoves) {
         form.tmrScroll_Timer();
         EXPECT_EQ(form.State().TextX, start - 1) << speed;
     }
+    // The largest 32-bit speed, on a path whose placement never puts the block back: every step is the
+    // largest speed there is, and the block never wraps round to the other end.
+    ShowFixture show;
+    saver::frmMain& form = show.Start(kRunFullScreen, {{S("Position"), S("1")},
+                                                       {S("Vertical"), S("7")},
+                                                       {S("Direction"), S("1")},
+                                                       {S("Speed"), S("2147483647")}});
+    form.tmrScroll->stop();
+    for (int i = 0; i < 3; ++i)
+        form.tmrScroll_Timer();
+    EXPECT_EQ(form.State().TextX, 3 * saver::kMaxSpeed);
+    EXPECT_GT(form.lblText->x(), 0);
 }
 
 } // namespace

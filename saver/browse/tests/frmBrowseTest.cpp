@@ -391,6 +391,10 @@ TEST_F(BrowseTest, OpeningShowsTheStoredChoice) {
         return model->fileName(d.flbFiles->currentIndex()) == "wide.bmp";
     }));
     EXPECT_EQ(pending, Stored("wide.bmp", 1, -2)); // opening alone changes nothing
+    // Opening the folder that is already open keeps the choice.
+    QTest::keyClick(d.dirImages, Qt::Key_Return);
+    EXPECT_EQ(pending, Stored("wide.bmp", 1, -2));
+    EXPECT_EQ(d.txtCurImage->text(), "wide.bmp");
     EXPECT_TRUE(messages.empty());
 }
 

@@ -81,6 +81,34 @@ template <std::size_t N> void Step(const std::array<QRadioButton*, N>& group, bo
     QTest::mouseClick(group[(checked + (back ? N - 1 : 1)) % N], Qt::LeftButton, {}, QPoint(4, 4));
 }
 
+TEST_F(SetupTest, StoredValuesTheControlsCannotShowAreNoChange) {
+    const struct {
+        Section section;
+        const char* key;
+        const char* stored;
+    } rows[] = {
+        {Section::Common, "Date", "next summer"},
+        {Section::Common, "Date", "1500-01-01"}, // a date, but before the first one supported
+        {Section::ScreenSaver, "ImageUsed", "5"},
+        {Section::ScreenSaver, "ImageUsed", "-1"},
+    };
+    for (const auto& r : rows) {
+        store.Put(r.section, QString::fromLatin1(r.key), QString::fromLatin1(r.stored));
+        Open();
+        EXPECT_FALSE(Changed()) << r.stored;
+        dialog.reset();
+        store.values.clear();
+        SetUp();
+    }
+    // With an unreadable stored date, typing a date is a change and Restore takes it back.
+    store.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("next summer"));
+    Open();
+    Retype(dialog->dateEntry->txtDate, QStringLiteral("2026-01-01"));
+    EXPECT_TRUE(Changed());
+    Click(dialog->cmdRestoreSettings);
+    EXPECT_FALSE(Changed());
+}
+
 // Every field the dialog compares with the loaded settings: changed through its control, OK and Restore
 // come on; changed back, they go off again.
 TEST_F(SetupTest, EachComparedFieldTurnsTheButtonsOnAndItsUndoOff) {
