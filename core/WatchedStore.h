@@ -17,6 +17,7 @@ public:
     void Set(Section section, const QString& key, const QString& value) override {
         store_.Set(section, key, value);
     }
+    void Refresh() const override { store_.Refresh(); }
     bool Commit() override {
         const bool saved = store_.Commit();
         watcher_.Acknowledge();

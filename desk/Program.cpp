@@ -156,6 +156,7 @@ void Program::ReloadDisplay() {
 void Program::SettingsChangedOutside() {
     if (ended_)
         return;
+    store_.Refresh();
     Loaded = LoadSettings(store_);
     ReloadDisplay();
     if (Loaded.TrayNotification == 1) {

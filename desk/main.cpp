@@ -89,11 +89,8 @@ int main(int argc, char* argv[]) {
             platform::ShowDesktopNotification(QStringLiteral("Quindle"), summary, body, &program,
                                               std::move(shown));
         });
-    QObject::connect(&watcher, &core::StoreWatcher::ChangedOutside, &program, [&settings, &program] {
-        // With nothing of its own to write, committing reads what the other writer saved.
-        settings.Commit();
-        program.SettingsChangedOutside();
-    });
+    QObject::connect(&watcher, &core::StoreWatcher::ChangedOutside, &program,
+                     &desk::Program::SettingsChangedOutside);
     program.Main();
     return app.exec();
 }
