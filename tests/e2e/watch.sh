@@ -19,7 +19,8 @@ watch_pid=$WATCH_PID
 next; check "the line at start, the evening before" "Spring 4 days!" "$line"
 next; check "a new line just after midnight" "Spring 3 days!" "$line"
 # faketime runs the program as its child and passes on its exit code.
-kill -TERM "$(pgrep -P "$watch_pid")"
+read -r child _ <"/proc/$watch_pid/task/$watch_pid/children"
+kill -TERM "$child"
 wait "$watch_pid"; check "SIGTERM ends it with exit code 0" 0 "$?"
 
 # --- Across a save by the screensaver's settings dialog --------------------------------------------------
