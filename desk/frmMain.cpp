@@ -4,13 +4,14 @@
 
 #include "Clock.h"
 #include "DayWatch.h"
+#include "DesktopWidget.h"
 #include "MessageBoxes.h"
-#include "NativeWindowPosition.h"
 #include "PointerButtons.h"
 #include "Program.h"
 #include "Rounding.h"
+#include "ScreenPixels.h"
+#include "ScreenPlacement.h"
 #include "ScreenUnits.h"
-#include "TaskbarButton.h"
 #include "TransparencyMask.h"
 #include "WindowMove.h"
 
@@ -18,7 +19,10 @@
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+
+#include <cmath>
 
 namespace desk {
 
@@ -122,7 +126,6 @@ void frmMain::Form_Load() {
 
     tmrInterval.setInterval(IntervalTimerMs(s.Interval));
     if (s.Movement != 1) {
-        move(std::max(0, x()), std::max(0, y()));
         tmrInterval.stop();
         tmrMovement.stop();
     } else {
@@ -133,8 +136,10 @@ void frmMain::Form_Load() {
 
     const QColor back = ui::ColorFromStored(seeThrough ? kDesktopSystemColor : s.BackgroundColor);
     setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
-    winId(); // the native window, so it can be kept out of the taskbar before it is first shown
-    platform::HideTaskbarButton(windowHandle());
+    winId(); // the native window, so the window manager learns what it is before it is first shown
+    platform::MakeDesktopWidget(windowHandle());
+    if (s.Movement != 1)
+        PlaceOnScreen(saved);
     PrintText(text, font, ink, back);
     if (seeThrough) {
         const QRegion region = RegionFromImage(backBuffer_, back.rgb() & 0xFFFFFF);
@@ -144,6 +149,24 @@ void frmMain::Form_Load() {
     show();
 
     dayWatch_.start(int(MsUntilNextDayCheck(QDateTime::currentDateTime())));
+}
+
+void frmMain::PlaceOnScreen(const WindowPosition& saved) {
+    // The stored place is kept as it is: only a drag writes it again.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QPoint placed = core::PlaceOnScreens(geometry(), screens);
+    if (placed != pos()) {
+        move(placed);
+        return;
+    }
+    // On a scaled display the stored place may lie between two of the toolkit's pixels: it is put on
+    // the screen pixel it names, so that a place saved after a drag opens again exactly there.
+    const double ratio = devicePixelRatioF();
+    platform::MoveToScreenPixel(windowHandle(),
+                                {core::TwipsToPixels(saved.Left, ui::TwipsPerPixelX() / ratio),
+                                 core::TwipsToPixels(saved.Top, ui::TwipsPerPixelY() / ratio)});
 }
 
 void frmMain::PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back) {
@@ -221,10 +244,11 @@ void frmMain::mouseReleaseEvent(QMouseEvent*) {
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     if (drag_.FarEnough(global, QApplication::startDragDistance())) {
-        // The window manager moves the window where it can; elsewhere the window follows the mouse.
-        const bool carried = windowHandle() && windowHandle()->startSystemMove();
+        // The window manager moves the window where it offers to; elsewhere the window follows the mouse.
+        carriedDrag_ = windowHandle() && platform::WindowManagerMoves(windowHandle()) &&
+                       windowHandle()->startSystemMove();
         ApplyDragStep(
-            drag_.Handle(carried ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
+            drag_.Handle(carriedDrag_ ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
     }
     if (drag_.Current() == WindowDrag::State::Following) {
         move(drag_.FollowPosition(global));
@@ -307,11 +331,18 @@ void frmMain::ApplyDragStep(const WindowDrag::Step& step) {
 }
 
 void frmMain::SavePosition() {
-    // Where the window system has the window: after a carried move the news of its place may still be
-    // on its way to this program.
-    const QPoint at = platform::NativeWindowPosition(windowHandle()).value_or(pos());
-    desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY())),
-                       float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX())));
+    // In the screen's own pixels, which a scaled display has more of than the toolkit reports. After a
+    // move the window manager carried out, the window system's place is the one that counts: news of it
+    // may still be on its way to this program. After the program's own moves, a window manager may not
+    // have carried out the last one yet: the toolkit's place, which is where the window is going, counts
+    // unless the two name the same toolkit pixel.
+    const double ratio = devicePixelRatioF();
+    const QPoint going(int(std::lround(x() * ratio)), int(std::lround(y() * ratio)));
+    QPoint at = platform::ScreenPixelPosition(windowHandle());
+    if (!carriedDrag_ && (std::abs(at.x() - going.x()) >= ratio || std::abs(at.y() - going.y()) >= ratio))
+        at = going;
+    desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY() / ratio)),
+                       float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX() / ratio)));
 }
 
 } // namespace desk

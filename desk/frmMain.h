@@ -11,6 +11,7 @@
 namespace desk {
 
 class Program;
+struct WindowPosition;
 
 // The borderless window that shows the remaining-time text, sized exactly to it; optionally top-most,
 // see-through and moving along a path with pauses between runs.
@@ -65,13 +66,17 @@ private:
     void ApplyDragStep(const WindowDrag::Step& step);
     void PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back);
     void MoveToTwips(std::int32_t left, std::int32_t top);
+    // Keeps a window that stands still within reach: its top-left not before the desktop's, and
+    // wholly on the nearest screen when it would be on none; else at the stored place to the pixel.
+    void PlaceOnScreen(const WindowPosition& saved);
 
     Program& program_;
     QImage backBuffer_;
     PauseCounter intervalTicks_;
     QTimer dayWatch_;
     WindowDrag drag_;
-    QTimer moveSettled_; // ends a carried drag that reports no button release
+    QTimer moveSettled_;       // ends a carried drag that reports no button release
+    bool carriedDrag_ = false; // the last drag was the window manager's move
 };
 
 } // namespace desk

@@ -114,6 +114,7 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
     check(chkTrayNotification, &LoadedSettings::TrayNotification, nothing);
     check(chkTopMost, &LoadedSettings::TopMost, nothing);
     check(chkToolTips, &LoadedSettings::ToolTips, nothing);
+    check(chkNotifyOnTarget, &LoadedSettings::NotifyOnTarget, nothing);
     check(chkDays, &LoadedSettings::IncludeDays, [this] { RefreshSampleText(); });
     check(chkTransparent, &LoadedSettings::Transparent, [this] { RefreshSampleFormat(); });
     // Repeating moves a passed target to its next return: the sample and the style options follow.
@@ -169,6 +170,7 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
 
     Form_Load();
     program_.SetPendingPlacementSource([this] { return PendingPlacement(); });
+    connect(&program_, &Program::LoadedSettingsChanged, this, &frmSetup::LoadedSettingsChanged);
 }
 
 frmSetup::~frmSetup() {
@@ -283,6 +285,7 @@ void frmSetup::RestoreLoadedSettings() {
     chkTrayNotification->setChecked(p.TrayNotification == 1);
     chkTopMost->setChecked(p.TopMost == 1);
     chkToolTips->setChecked(p.ToolTips == 1);
+    chkNotifyOnTarget->setChecked(p.NotifyOnTarget == 1);
     chkTransparent->setChecked(p.Transparent == 1);
     chkDays->setChecked(p.IncludeDays == 1);
     chkRepeatYearly->setChecked(p.RepeatYearly == 1);
@@ -304,6 +307,15 @@ void frmSetup::RestoreLoadedSettings() {
     RefreshSampleFormat();
     RefreshSampleText();
     UpdateChangedState();
+}
+
+void frmSetup::LoadedSettingsChanged() {
+    // Saved elsewhere (the other program, a hand edit): a dialog without edits shows the new values; the
+    // user's pending edits stay as they are, only compared with the new values now.
+    if (settingsChanged_)
+        UpdateChangedState();
+    else
+        RestoreLoadedSettings();
 }
 
 void frmSetup::ReloadSyncedTexts() {

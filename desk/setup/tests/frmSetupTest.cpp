@@ -792,3 +792,76 @@ TEST_F(DeskSetup, TheSpeedSliderLeavesTheRunningWindowAloneUntilApply) {
 }
 
 } // namespace
+
+TEST_F(DeskSetup, NotifyOnTargetIsEditedRestoredAndApplied) {
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("General"));
+    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked()); // on without a stored value
+    Click(d.chkNotifyOnTarget);
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    Click(d.cmdRestoreSettings);
+    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked());
+    EXPECT_FALSE(d.cmdApply->isEnabled());
+    Click(d.chkNotifyOnTarget);
+    Click(d.cmdApply);
+    Settle();
+    EXPECT_EQ(Stored("NotifyOnTarget"), QStringLiteral("0"));
+    EXPECT_EQ(program->Loaded.NotifyOnTarget, 0);
+}
+
+TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndSparesPendingEdits) {
+    const struct {
+        const char* name;
+        bool editFirst;
+        const char* titleShown;
+        bool applyEnabled;
+    } rows[] = {
+        {"no edits: the dialog shows the new values", false, "From the screensaver", false},
+        {"a pending edit stays, compared with the new values", true, "Typed here", true},
+    };
+    for (const auto& row : rows) {
+        Put("Title", "Before", Section::Common);
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        if (row.editFirst)
+            Retype(d.txtTitle, QStringLiteral("Typed here"));
+        const desk::frmMain* before = program->MainWindow();
+        Put("Title", "From the screensaver", Section::Common);
+        program->SettingsChangedOutside();
+        Settle();
+        EXPECT_NE(program->MainWindow(), before) << row.name;
+        EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("From the screensaver")))
+            << row.name;
+        EXPECT_EQ(d.txtTitle->text(), QString::fromUtf8(row.titleShown)) << row.name;
+        EXPECT_EQ(d.cmdApply->isEnabled(), row.applyEnabled) << row.name;
+        EXPECT_TRUE(d.isVisible()) << row.name;
+    }
+}
+
+TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuildsAndRestarts) {
+    Put("Date", "2024-05-10", Section::Common);
+    Put("Title", "Launch", Section::Common);
+    Put("Target", "Today!", Section::Common);
+    QStringList sent;
+    std::function<void()> shown;
+    auto startWithNotifier = [&] {
+        program = std::make_unique<desk::Program>(store);
+        program->SetTargetNotifier(
+            [&](const QString& summary, const QString& body, std::function<void()> done) {
+                sent.append(summary + u'|' + body);
+                shown = std::move(done);
+            });
+        program->Main();
+    };
+    startWithNotifier();
+    EXPECT_EQ(sent, QStringList{QStringLiteral("Launch|Today!")});
+    program->ReloadDisplay();
+    EXPECT_EQ(sent.size(), 1); // still waiting for the service's answer: no second one
+    shown();
+    EXPECT_EQ(Stored("LastNotified"), QStringLiteral("2024-05-10"));
+    program.reset();
+    Settle();
+    startWithNotifier();
+    EXPECT_EQ(sent.size(), 1);
+}
