@@ -18,20 +18,19 @@ TEST(StatusLine, OneJsonObjectPerSettingsAndDay) {
         const char* title;
         const char* date;
         int style;
-        int includeDays;
         int repeat;
         const char* text;
         const char* kind;
         int days;
         QDate target; // shown in the tooltip
     } rows[] = {
-        // Each line break of the window's text becomes one blank.
-        {"Wedding", "2025-07-13", 1, 0, 0, "Wedding 1 year  2 months  3 days!", "ahead", 429, {2025, 7, 13}},
-        {"Wedding", "2024-05-05", 1, 0, 0, "PASSED    (5 days ago!)", "passed", -5, {2024, 5, 5}},
-        {"Wedding", "2024-05-10", 0, 0, 0, "TARGET", "today", 0, kMay10},
+        // Each line break of the window's text becomes one blank (the print test adds the day count).
+        {"Wedding", "2025-07-13", 1, 0, "Wedding 1 year  2 months  3 days!", "ahead", 429, {2025, 7, 13}},
+        {"Wedding", "2024-05-05", 1, 0, "PASSED    (5 days ago!)", "passed", -5, {2024, 5, 5}},
+        {"Wedding", "2024-05-10", 0, 0, "TARGET", "today", 0, kMay10},
         // Repeating: on the day itself (the print test checks the next return of a passed day).
-        {"Birthday", "1990-05-10", 0, 0, 1, "TARGET", "today", 0, kMay10},
-        {"Two\nlines", "2024-05-11", 0, 0, 0, "Two lines 1 day!", "ahead", 1, {2024, 5, 11}},
+        {"Birthday", "1990-05-10", 0, 1, "TARGET", "today", 0, kMay10},
+        {"Two\nlines", "2024-05-11", 0, 0, "Two lines 1 day!", "ahead", 1, {2024, 5, 11}},
     };
     for (const auto& r : rows) {
         desk::LoadedSettings s;
@@ -40,7 +39,6 @@ TEST(StatusLine, OneJsonObjectPerSettingsAndDay) {
         s.TargetPassed = QStringLiteral("PASSED");
         s.Date = QString::fromLatin1(r.date);
         s.Style = r.style;
-        s.IncludeDays = r.includeDays;
         s.RepeatYearly = r.repeat;
         SCOPED_TRACE(r.text);
 
