@@ -36,20 +36,16 @@ QString Expand(const char* line) {
 
 const QDate kMay10{2024, 5, 10};
 
+// The screensaver dialog's sample test shows 13 July 2025 from 10 May 2024 with and without the day
+// count, the target day, and a date 5 days past without the box ticked; the print test prints the first.
 const Row kRows[] = {
     // Worked examples.
-    {kMay10, {2025, 7, 13}, 1, "·1·year··2·months··3·days!···(429·days!)", 0, "···(429·days!)"},
     {kMay10, {2025, 5, 10}, 1, "·1·year!", 0, ""},
     {kMay10, {2024, 6, 10}, 1, "·1·month!···(31·days!)", 0, "···(31·days!)"},
     {kMay10, {2024, 6, 11}, 1, "·1·month··1·day!···(32·days!)", 0, "···(32·days!)"},
     {kMay10, {2024, 5, 11}, 1, "·1·day!", 0, ""},
     {kMay10, {2025, 5, 9}, 1, "·11·months··29·days!···(364·days!)", 0, "···(364·days!)"},
-    {kMay10, kMay10, 1, "@T", 1, ""},
     {kMay10, {2024, 5, 9}, 1, "@P···(1·day·ago!)", 2, "···(1·day·ago!)"},
-    {kMay10, {2024, 5, 5}, 1, "@P···(5·days·ago!)", 2, "···(5·days·ago!)"},
-    // Without IncludeDays the total is still computed but not shown while ahead; after the target it is.
-    {kMay10, {2025, 7, 13}, 0, "·1·year··2·months··3·days!", 0, "···(429·days!)"},
-    {kMay10, {2024, 5, 5}, 0, "@P···(5·days·ago!)", 2, "···(5·days·ago!)"},
     // A month count of 0 drops the total, whatever the years.
     {kMay10, {2025, 5, 11}, 1, "·1·year··1·day!", 0, ""},
     {kMay10, {2023, 5, 20}, 1, "@P", 2, ""},
