@@ -29,7 +29,6 @@ TEST(SaverPaths, HorizontalStartPositions) {
         std::int32_t x, y;
     } rows[] = {
         {0, 0, 28800, 0},     // top, forward: just off the right edge
-        {0, 1, -6000, 0},     // top, backward: just off the left edge
         {1, 0, 28800, 7800},  // centre: 8100 - 300
         {2, 1, -6000, 15600}, // bottom
         {0, 2, 111, 0},       // a vertical direction leaves TextX

@@ -482,7 +482,6 @@ TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
     EXPECT_EQ(Texts().last(), kNoFile);
     ClickFile("fits.bmp");
     EXPECT_EQ(pending.ImageName, "fits.bmp");
-    EXPECT_EQ(d.lblPreview->text(), "Preview - Actual Size 248 x 252");
 }
 
 TEST_F(BrowseTest, AStoredFileThatIsNoPictureIsReportedAndKept) {
