@@ -33,8 +33,9 @@ TEST(StoreCrash, KilledWhileSavingLeavesOneWholeSave) {
         const int reports = random->bounded(1, 4);
         long reported = 0;
         while (reported < reports) {
-            if (!writer.canReadLine())
+            if (!writer.canReadLine()) {
                 ASSERT_TRUE(writer.waitForReadyRead(60000)) << "round " << round;
+            }
             if (writer.canReadLine())
                 reported = writer.readLine().trimmed().toLong();
         }
