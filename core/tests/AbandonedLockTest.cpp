@@ -41,12 +41,12 @@ protected:
     QString IniPath() const { return dir.filePath(QStringLiteral("QVX/Veltrane.ini")); }
     QString LockPath() const { return IniPath() + QStringLiteral(".lock"); }
 
-    // An empty lock file as a writer killed before writing its id leaves it, an hour ago.
-    void LeaveEmptyLock() {
+    // An empty lock file as a writer killed before writing its id leaves it, by default an hour ago.
+    void LeaveEmptyLock(qint64 secondsAgo = 3600) {
         ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("QVX"))));
         QFile lock(LockPath());
         ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600),
+        ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-secondsAgo),
                                      QFileDevice::FileModificationTime));
     }
 };
@@ -71,6 +71,13 @@ TEST_F(AbandonedLockFile, OneStillHeldIsKept) {
     EXPECT_FALSE(core::RemoveAbandonedLock(LockPath()));
     EXPECT_TRUE(QFile::exists(LockPath()));
     ::close(held);
+    EXPECT_TRUE(core::RemoveAbandonedLock(LockPath()));
+    EXPECT_FALSE(QFile::exists(LockPath()));
+}
+
+// The usual case after a crash: the next save comes right after the writer died.
+TEST_F(AbandonedLockFile, AFreshOneNobodyHoldsIsWaitedOutAndRemoved) {
+    LeaveEmptyLock(0);
     EXPECT_TRUE(core::RemoveAbandonedLock(LockPath()));
     EXPECT_FALSE(QFile::exists(LockPath()));
 }
