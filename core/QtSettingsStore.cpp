@@ -1,5 +1,6 @@
 #include "QtSettingsStore.h"
 
+#include "AbandonedLock.h"
 #include "IniText.h"
 
 #include <QIODevice>
@@ -28,6 +29,12 @@ QSettings::Format TextIniFormat() {
     static const QSettings::Format format =
         QSettings::registerFormat(QStringLiteral("ini"), ReadIni, WriteIni);
     return format;
+}
+
+// QSettings takes "<file>.lock" for every save and would wait 30 s on one a killed writer left empty.
+void ClearAbandonedLock(const QSettings& settings) {
+    if (settings.format() == TextIniFormat())
+        RemoveAbandonedLock(settings.fileName() + QStringLiteral(".lock"));
 }
 
 } // namespace
@@ -72,6 +79,7 @@ bool QtSettingsStore::Commit() {
         for (auto it = unsaved_.cbegin(); it != unsaved_.cend(); ++it)
             settings_->setValue(it.key(), it.value());
     }
+    ClearAbandonedLock(*settings_);
     settings_->sync();
     if (settings_->status() != QSettings::NoError)
         return false;
@@ -80,6 +88,7 @@ bool QtSettingsStore::Commit() {
 }
 
 void QtSettingsStore::Refresh() const {
+    ClearAbandonedLock(*settings_); // a sync saves whatever is not saved yet
     settings_->sync();
 }
 
