@@ -9,8 +9,10 @@ bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const LoadedSett
         p.TrayNotification != l.TrayNotification || p.TopMost != l.TopMost || p.ToolTips != l.ToolTips ||
         p.Title != l.Title || p.Target != l.Target || p.TargetPassed != l.TargetPassed)
         return true;
-    const auto loadedDate = core::ParseDateText(l.Date);
-    if (!loadedDate || *loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
+    // A stored text that is no supported date loads as no date: it counts as changed once a date is shown.
+    const auto parsed = core::ParseDateText(l.Date);
+    const QDate loadedDate = parsed && core::IsDateInRange(*parsed) ? *parsed : QDate();
+    if (loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
         return true;
     if (p.TextFontName != l.TextFontName || p.TextFontSize != l.TextFontSize ||
         p.TextFontColor != l.TextFontColor || p.TextFontBold != l.TextFontBold ||
