@@ -90,13 +90,23 @@ core::PrintResult PrintTexts(const core::SettingsStore& store) {
     return {texts.DisplayText.split(kLineBreak), {}, 0};
 }
 
-core::PrintResult PrintJson(const core::SettingsStore& store) {
+namespace {
+core::PrintResult PrintLine(const core::SettingsStore& store, bool json) {
     const LoadedSettings s = LoadSettings(store);
     QString failure;
-    const QString line = StatusLine(s, s.Today, true, &failure);
+    const QString line = StatusLine(s, s.Today, json, &failure);
     if (!failure.isEmpty())
         return {{}, core::SplitLines(failure), 1};
     return {{line}, {}, 0};
+}
+} // namespace
+
+core::PrintResult PrintJson(const core::SettingsStore& store) {
+    return PrintLine(store, true);
+}
+
+core::PrintResult PrintStatusLine(const core::SettingsStore& store) {
+    return PrintLine(store, false);
 }
 
 } // namespace desk

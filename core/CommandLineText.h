@@ -44,4 +44,6 @@ namespace desk {
 core::PrintResult PrintTexts(const core::SettingsStore& store);
 // The status line for today as one JSON object.
 core::PrintResult PrintJson(const core::SettingsStore& store);
+// The desktop window's text for today on one line, each line break one blank.
+core::PrintResult PrintStatusLine(const core::SettingsStore& store);
 } // namespace desk

@@ -35,6 +35,7 @@ LoadedSettings LoadSettings(const core::SettingsStore& store) {
     s.RepeatYearly = texts.RepeatYearly;
     s.RunStartup = Whole(store, "RunStartup");
     s.TrayNotification = Whole(store, "TrayNotification");
+    s.NotifyOnTarget = Whole(store, "NotifyOnTarget");
     s.TopMost = Whole(store, "TopMost");
     s.ToolTips = Whole(store, "ToolTips");
     s.Style = Whole(store, "Style");
@@ -90,6 +91,7 @@ bool SaveSettings(core::SettingsStore& store, const LoadedSettings& p, QDate dat
     whole("Interval", p.Interval);
     whole("OffSetHoriz", p.OffSetHoriz);
     whole("OffSetVert", p.OffSetVert);
+    whole("NotifyOnTarget", p.NotifyOnTarget); // keys of this version after the original ones
     return store.Commit();
 }
 

@@ -21,6 +21,7 @@ struct LoadedSettings {
     std::int32_t RepeatYearly = 0;
     std::int32_t RunStartup = 1;
     std::int32_t TrayNotification = 1;
+    std::int32_t NotifyOnTarget = 1;
     std::int32_t TopMost = 0;
     std::int32_t ToolTips = 1;
     std::int32_t Style = 0;

@@ -6,8 +6,9 @@ namespace desk {
 
 bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const LoadedSettings& l) {
     if (p.Synchronize != l.Synchronize || p.RunStartup != l.RunStartup ||
-        p.TrayNotification != l.TrayNotification || p.TopMost != l.TopMost || p.ToolTips != l.ToolTips ||
-        p.Title != l.Title || p.Target != l.Target || p.TargetPassed != l.TargetPassed)
+        p.TrayNotification != l.TrayNotification || p.NotifyOnTarget != l.NotifyOnTarget ||
+        p.TopMost != l.TopMost || p.ToolTips != l.ToolTips || p.Title != l.Title || p.Target != l.Target ||
+        p.TargetPassed != l.TargetPassed)
         return true;
     // A stored text that is no supported date loads as no date: it counts as changed once a date is shown.
     const auto parsed = core::ParseDateText(l.Date);

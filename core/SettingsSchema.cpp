@@ -93,6 +93,8 @@ std::vector<KeyDef> BuildSchema() {
     add(D, "SetupLeft", Kind::Single, QStringLiteral("0"));
     add(D, "SetupTop", Kind::Single, QStringLiteral("0"));
     add(D, "SetupOption", Int, QStringLiteral("1"));
+    add(D, "NotifyOnTarget", Int, QStringLiteral("1"));
+    add(D, "LastNotified", Txt, QString()); // the day of the last target-day notification, yyyy-MM-dd
     return t;
 }
 

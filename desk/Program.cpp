@@ -2,7 +2,10 @@
 
 #include "AppIcon.h"
 #include "Clock.h"
+#include "DateText.h"
+#include "EffectiveTarget.h"
 #include "ScreenUnits.h"
+#include "TargetNotice.h"
 #include "frmMain.h"
 #include "frmToolTip.h"
 
@@ -33,12 +36,26 @@ frmToolTip* Program::Hint() const {
 void Program::Main() {
     HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Veltrane.chm");
     Loaded = LoadSettings(store_);
+    lastNotified_ = ReadLastNotified(store_);
     LoadMainWindow();
     if (Loaded.TrayNotification == 1) {
         AddTrayIcon();
         // The dialog stays loaded, put away, for as long as the icon is there.
         LoadSettingsDialog();
     }
+}
+
+void Program::NotifyIfTargetDay() {
+    const QDate today = Loaded.Today;
+    std::optional<QDate> target = core::ParseDateText(Loaded.Date);
+    if (target) // a repeating date's day comes back every year
+        target = core::EffectiveTarget(*target, today, Loaded.RepeatYearly == 1);
+    if (!notifier_ || !ShouldNotifyTarget(Loaded.NotifyOnTarget == 1, today, target, lastNotified_))
+        return;
+    // Marked at once, so a rebuild while the service answers sends no second one; stored only once
+    // shown, so a day without a notification service is tried again at the next start.
+    lastNotified_ = today;
+    notifier_(Loaded.Title, Loaded.Target, [this, today] { SaveLastNotified(store_, today); });
 }
 
 void Program::LoadSettingsDialog() {
@@ -55,6 +72,7 @@ void Program::SettingsDialogUnloaded() {
 void Program::LoadMainWindow() {
     main_ = std::make_unique<frmMain>(*this);
     main_->Form_Load();
+    NotifyIfTargetDay(); // every load: at start, at a new day, and for a date changed by any save
 }
 
 void Program::AddTrayIcon() {
@@ -128,11 +146,27 @@ void Program::ReloadDisplay() {
     if (main_) {
         main_->Form_Unload();
         frmMain* old = main_.release();
+        old->StopTimers();
         old->hide();
         old->deleteLater(); // the old window may be the one whose event asked for this
     }
     Reloading = false;
     LoadMainWindow();
+}
+
+void Program::SettingsChangedOutside() {
+    if (ended_)
+        return;
+    store_.Refresh();
+    Loaded = LoadSettings(store_);
+    ReloadDisplay();
+    if (Loaded.TrayNotification == 1) {
+        AddTrayIcon();
+        LoadSettingsDialog();
+    } else {
+        RemoveTrayIcon();
+    }
+    Q_EMIT LoadedSettingsChanged();
 }
 
 void Program::NewDay() {
@@ -156,8 +190,7 @@ void Program::EndProgram() {
     if (hint_)
         hint_->close();
     if (main_) {
-        main_->tmrMovement.stop();
-        main_->tmrInterval.stop();
+        main_->StopTimers();
         main_->hide();
         main_.release()->deleteLater();
     }

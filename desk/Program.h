@@ -24,6 +24,8 @@ class Program;
 
 // Builds the settings dialog; main() installs it so this library does not depend on the dialog's.
 using SettingsDialogFactory = std::function<QWidget*(Program&)>;
+// Shows the target-day notification (summary, body) and runs the callback once it has been shown.
+using TargetNotifier = std::function<void(const QString&, const QString&, std::function<void()>)>;
 
 // The desktop program as a whole: start-up, the state every window shares, the notification icon,
 // and the rebuilding and ending of the display window.
@@ -69,6 +71,12 @@ public:
 
     // Rebuilds the display window: unloaded and loaded again with Reloading set.
     void ReloadDisplay();
+    // The store was changed by someone else: the settings are loaded again and the window rebuilt, as
+    // Apply does; an open settings dialog is told through LoadedSettingsChanged.
+    void SettingsChangedOutside();
+    // Sends the target-day notification when today calls for one; main() installs how it is shown.
+    void SetTargetNotifier(TargetNotifier notifier) { notifier_ = std::move(notifier); }
+    void NotifyIfTargetDay();
     // The calendar moved on: today becomes the loaded day and the window is rebuilt (after the
     // current event, as the window itself asks for it).
     void NewDay();
@@ -82,6 +90,10 @@ public:
     bool Reloading = false;
     QString HelpFile;
 
+Q_SIGNALS:
+    // Loaded holds settings saved by someone else; the dialog compares its working copy with them.
+    void LoadedSettingsChanged();
+
 private:
     void LoadMainWindow();
     void LoadSettingsDialog();
@@ -93,6 +105,8 @@ private:
     QPointer<QWidget> dialog_;
     QList<QPointer<QWidget>> unloadedDialogs_; // deleted later, or with the program at the latest
     SettingsDialogFactory dialogFactory_;
+    TargetNotifier notifier_;
+    QDate lastNotified_; // sent, or being sent, on this day
     std::function<PathOptions()> placementSource_;
     int settingsRequests_ = 0;
     bool ended_ = false;

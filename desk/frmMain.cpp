@@ -4,18 +4,25 @@
 
 #include "Clock.h"
 #include "DayWatch.h"
+#include "DesktopWidget.h"
 #include "MessageBoxes.h"
+#include "PointerButtons.h"
 #include "Program.h"
 #include "Rounding.h"
+#include "ScreenPixels.h"
+#include "ScreenPlacement.h"
 #include "ScreenUnits.h"
-#include "TaskbarButton.h"
 #include "TransparencyMask.h"
+#include "WindowMove.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+
+#include <cmath>
 
 namespace desk {
 
@@ -26,8 +33,9 @@ constexpr std::int32_t kDesktopSystemColor = std::int32_t(0x80000001u);
 
 // Movement ticks every 16 ms: the step size, not the timer rate, sets the speed.
 constexpr int kMovementTickMs = 16;
-// A drag the window manager carries out gives the program no button release: it has ended once the
-// window has kept still this long after moving, or has not moved at all this long after the press.
+// A drag the window manager carries out may end without a button release reaching the program: it has
+// then ended once the window has kept still this long after moving (or has not moved at all this long
+// after the drag started) and the button is not known to be down.
 constexpr int kMoveSettledMs = 500;
 constexpr int kMoveStartMs = 5000;
 
@@ -53,8 +61,8 @@ frmMain::frmMain(Program& program)
     connect(&tmrInterval, &QTimer::timeout, this, &frmMain::tmrInterval_Timer);
     connect(&dayWatch_, &QTimer::timeout, this, &frmMain::dayWatch_Timer);
     connect(&moveSettled_, &QTimer::timeout, this, [this] {
-        systemMoving_ = false;
-        SavePosition();
+        const bool held = platform::PrimaryButtonDown().value_or(false);
+        ApplyDragStep(drag_.Handle(held ? WindowDrag::Event::StillHeld : WindowDrag::Event::Settled));
     });
 }
 
@@ -76,9 +84,10 @@ std::int32_t frmMain::Height() const {
 void frmMain::MoveToTwips(std::int32_t left, std::int32_t top) {
     const QPoint to(core::TwipsToPixels(left, ui::TwipsPerPixelX()),
                     core::TwipsToPixels(top, ui::TwipsPerPixelY()));
-    // Slow runs step less than a pixel per tick: only a real move costs the display server anything.
+    // Slow runs step less than a pixel per tick: only a real move costs the display server anything. A
+    // moving window is moved the cheapest way the window system has, many times a second.
     if (to != pos())
-        move(to);
+        platform::MoveTopLevelWindow(*this, to);
 }
 
 void frmMain::Form_Load() {
@@ -117,7 +126,6 @@ void frmMain::Form_Load() {
 
     tmrInterval.setInterval(IntervalTimerMs(s.Interval));
     if (s.Movement != 1) {
-        move(std::max(0, x()), std::max(0, y()));
         tmrInterval.stop();
         tmrMovement.stop();
     } else {
@@ -128,8 +136,10 @@ void frmMain::Form_Load() {
 
     const QColor back = ui::ColorFromStored(seeThrough ? kDesktopSystemColor : s.BackgroundColor);
     setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
-    winId(); // the native window, so it can be kept out of the taskbar before it is first shown
-    platform::HideTaskbarButton(windowHandle());
+    winId(); // the native window, so the window manager learns what it is before it is first shown
+    platform::MakeDesktopWidget(windowHandle());
+    if (s.Movement != 1)
+        PlaceOnScreen(saved);
     PrintText(text, font, ink, back);
     if (seeThrough) {
         const QRegion region = RegionFromImage(backBuffer_, back.rgb() & 0xFFFFFF);
@@ -139,6 +149,24 @@ void frmMain::Form_Load() {
     show();
 
     dayWatch_.start(int(MsUntilNextDayCheck(QDateTime::currentDateTime())));
+}
+
+void frmMain::PlaceOnScreen(const WindowPosition& saved) {
+    // The stored place is kept as it is: only a drag writes it again.
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const QPoint placed = core::PlaceOnScreens(geometry(), screens);
+    if (placed != pos()) {
+        move(placed);
+        return;
+    }
+    // On a scaled display the stored place may lie between two of the toolkit's pixels: it is put on
+    // the screen pixel it names, so that a place saved after a drag opens again exactly there.
+    const double ratio = devicePixelRatioF();
+    platform::MoveToScreenPixel(windowHandle(),
+                                {core::TwipsToPixels(saved.Left, ui::TwipsPerPixelX() / ratio),
+                                 core::TwipsToPixels(saved.Top, ui::TwipsPerPixelY() / ratio)});
 }
 
 void frmMain::PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back) {
@@ -153,6 +181,13 @@ void frmMain::PrintText(const QString& text, const QFont& font, const QColor& in
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
+void frmMain::StopTimers() {
+    tmrMovement.stop();
+    tmrInterval.stop();
+    dayWatch_.stop();
+    moveSettled_.stop();
+}
+
 void frmMain::Form_Unload() {
     if (program_.Reloading)
         return;
@@ -165,6 +200,9 @@ void frmMain::paintEvent(QPaintEvent*) {
 }
 
 void frmMain::tmrMovement_Timer() {
+    // The run waits while the user holds the window, so the drag is never fought.
+    if (drag_.HoldsWindow())
+        return;
     const StepOutcome step = StepMovement(program_.Path, program_.Loaded.Speed, program_.PendingPlacement());
     if (step.Result == StepResult::RunEnded) {
         tmrMovement.stop();
@@ -198,31 +236,25 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent*) {
-    if (dragging_ || pressed_) {
-        dragging_ = pressed_ = false;
-        SavePosition();
-    }
+    // Also the release that ends a move the window manager carried out, where the system reports it.
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::Release));
     Form_MouseUp();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
-    if (pressed_ && (global - pressedAt_).manhattanLength() >= QApplication::startDragDistance()) {
-        // The drag starts once the pointer really moves, so a double click never becomes a move. The
-        // window manager moves the window where it can; elsewhere the window follows the mouse.
-        pressed_ = false;
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            systemMoving_ = true;
-            moveSettled_.start(kMoveStartMs);
-        } else {
-            dragging_ = true;
-        }
+    if (drag_.FarEnough(global, QApplication::startDragDistance())) {
+        // The window manager moves the window where it offers to; elsewhere the window follows the mouse.
+        carriedDrag_ = windowHandle() && platform::WindowManagerMoves(windowHandle()) &&
+                       windowHandle()->startSystemMove();
+        ApplyDragStep(
+            drag_.Handle(carriedDrag_ ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
     }
-    if (dragging_) {
-        move(global - dragOffset_);
+    if (drag_.Current() == WindowDrag::State::Following) {
+        move(drag_.FollowPosition(global));
         return;
     }
-    if (!pressed_ && !systemMoving_)
+    if (!drag_.HoldsWindow())
         Form_MouseMove(event->position(), event->globalPosition());
 }
 
@@ -231,8 +263,7 @@ void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void frmMain::moveEvent(QMoveEvent* event) {
-    if (systemMoving_)
-        moveSettled_.start(kMoveSettledMs);
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::WindowMoved));
     QWidget::moveEvent(event);
 }
 
@@ -253,9 +284,7 @@ void frmMain::Form_MouseDown(Qt::MouseButton button, QPointF global) {
     if (program_.Loaded.ToolTips != 0)
         program_.HideHint();
     if (button == Qt::LeftButton) {
-        pressed_ = true;
-        pressedAt_ = global.toPoint();
-        dragOffset_ = pressedAt_ - pos();
+        ApplyDragStep(drag_.Press(global.toPoint(), pos()));
     } else if (button == Qt::RightButton) {
         program_.OpenSettingsDialog();
     }
@@ -279,12 +308,41 @@ void frmMain::Form_MouseMove(QPointF local, QPointF) {
 }
 
 void frmMain::Form_DblClick() {
-    dragging_ = false;
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::DoubleClick));
     program_.EndProgram();
 }
 
+void frmMain::ApplyDragStep(const WindowDrag::Step& step) {
+    switch (step.SettleTimer) {
+    case WindowDrag::Timer::Keep:
+        break;
+    case WindowDrag::Timer::Stop:
+        moveSettled_.stop();
+        break;
+    case WindowDrag::Timer::AwaitFirstMove:
+        moveSettled_.start(kMoveStartMs);
+        break;
+    case WindowDrag::Timer::AwaitStill:
+        moveSettled_.start(kMoveSettledMs);
+        break;
+    }
+    if (step.SavePosition)
+        SavePosition();
+}
+
 void frmMain::SavePosition() {
-    desk::SavePosition(program_.Store(), float(Top()), float(Left()));
+    // In the screen's own pixels, which a scaled display has more of than the toolkit reports. After a
+    // move the window manager carried out, the window system's place is the one that counts: news of it
+    // may still be on its way to this program. After the program's own moves, a window manager may not
+    // have carried out the last one yet: the toolkit's place, which is where the window is going, counts
+    // unless the two name the same toolkit pixel.
+    const double ratio = devicePixelRatioF();
+    const QPoint going(int(std::lround(x() * ratio)), int(std::lround(y() * ratio)));
+    QPoint at = platform::ScreenPixelPosition(windowHandle());
+    if (!carriedDrag_ && (std::abs(at.x() - going.x()) >= ratio || std::abs(at.y() - going.y()) >= ratio))
+        at = going;
+    desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY() / ratio)),
+                       float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX() / ratio)));
 }
 
 } // namespace desk

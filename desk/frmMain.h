@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MovementPath.h"
+#include "WindowDrag.h"
 
 #include <QImage>
 #include <QLabel>
@@ -10,6 +11,7 @@
 namespace desk {
 
 class Program;
+struct WindowPosition;
 
 // The borderless window that shows the remaining-time text, sized exactly to it; optionally top-most,
 // see-through and moving along a path with pauses between runs.
@@ -23,6 +25,8 @@ public:
     void Form_Load();
     // Unloading: nothing more while the window is being rebuilt, else the program ends.
     void Form_Unload();
+    // Every timer of the window, so a window on its way out never ticks again.
+    void StopTimers();
 
     // Position and size in twips.
     std::int32_t Left() const;
@@ -59,19 +63,20 @@ private:
     void Form_MouseMove(QPointF local, QPointF global);
     void Form_DblClick();
     void SavePosition();
+    void ApplyDragStep(const WindowDrag::Step& step);
     void PrintText(const QString& text, const QFont& font, const QColor& ink, const QColor& back);
     void MoveToTwips(std::int32_t left, std::int32_t top);
+    // Keeps a window that stands still within reach: its top-left not before the desktop's, and
+    // wholly on the nearest screen when it would be on none; else at the stored place to the pixel.
+    void PlaceOnScreen(const WindowPosition& saved);
 
     Program& program_;
     QImage backBuffer_;
     PauseCounter intervalTicks_;
     QTimer dayWatch_;
-    QTimer moveSettled_;   // ends a drag the window manager carried out
-    bool pressed_ = false; // left button down, the pointer not yet moved far enough for a drag
-    QPoint pressedAt_;
-    bool dragging_ = false;
-    bool systemMoving_ = false;
-    QPoint dragOffset_;
+    WindowDrag drag_;
+    QTimer moveSettled_;       // ends a carried drag that reports no button release
+    bool carriedDrag_ = false; // the last drag was the window manager's move
 };
 
 } // namespace desk

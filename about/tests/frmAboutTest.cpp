@@ -55,7 +55,7 @@ TEST(frmAbout, LinksCloseTheBoxButTheReadMeLeavesItOpen) {
         OpenRecorder recorder;
         about::frmAbout box(core::Program::Desktop, folder.path());
         box.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box, 60000));
         const QString what = QString::fromLatin1(r.what);
         if (what == u"read-me")
             QTest::mouseClick(box.cmdViewReadMe, Qt::LeftButton);

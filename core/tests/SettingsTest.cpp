@@ -245,7 +245,7 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     p.OffSetVert = -1500;
     p.TextFontStrikethru = true;
     ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    ASSERT_EQ(store.writes.size(), 6 + 25);
+    ASSERT_EQ(store.writes.size(), 6 + 26);                       // the last one NotifyOnTarget
     EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date")); // synchronised: the shared texts
     auto back = desk::LoadSettings(store);
     EXPECT_EQ(back.Movement, 1);

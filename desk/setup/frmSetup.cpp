@@ -50,6 +50,16 @@ QSizeF ScreenTwips() {
     return {size.width() * ui::TwipsPerPixelX(), size.height() * ui::TwipsPerPixelY()};
 }
 
+// The bar's left end is the range's first bound, which may be the larger one (the horizontal bar's
+// "Lower" end; either bar's when the window is larger than the screen): the bar then runs the other way
+// round instead of collapsing to one value.
+void SetOffsetRange(QScrollBar* bar, OffsetRange range) {
+    const bool reversed = range.Minimum > range.Maximum;
+    bar->setRange(std::min(range.Minimum, range.Maximum), std::max(range.Minimum, range.Maximum));
+    bar->setInvertedAppearance(reversed);
+    bar->setInvertedControls(reversed);
+}
+
 } // namespace
 
 frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
@@ -104,6 +114,7 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
     check(chkTrayNotification, &LoadedSettings::TrayNotification, nothing);
     check(chkTopMost, &LoadedSettings::TopMost, nothing);
     check(chkToolTips, &LoadedSettings::ToolTips, nothing);
+    check(chkNotifyOnTarget, &LoadedSettings::NotifyOnTarget, nothing);
     check(chkDays, &LoadedSettings::IncludeDays, [this] { RefreshSampleText(); });
     check(chkTransparent, &LoadedSettings::Transparent, [this] { RefreshSampleFormat(); });
     // Repeating moves a passed target to its next return: the sample and the style options follow.
@@ -159,6 +170,7 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
 
     Form_Load();
     program_.SetPendingPlacementSource([this] { return PendingPlacement(); });
+    connect(&program_, &Program::LoadedSettingsChanged, this, &frmSetup::LoadedSettingsChanged);
 }
 
 frmSetup::~frmSetup() {
@@ -184,14 +196,8 @@ void frmSetup::Form_Load() {
     const frmMain* display = program_.MainWindow();
     const double width = display ? display->Width() : 0;
     const double height = display ? display->Height() : 0;
-    const OffsetRange horiz = HorizontalOffsetRange(screen.height(), height);
-    const OffsetRange vert = VerticalOffsetRange(screen.width(), width);
-    // The horizontal slider's left end is its positive ("Lower") end.
-    HScrollOffSetHoriz->setRange(std::min(horiz.Minimum, horiz.Maximum),
-                                 std::max(horiz.Minimum, horiz.Maximum));
-    HScrollOffSetHoriz->setInvertedAppearance(horiz.Minimum > horiz.Maximum);
-    HScrollOffSetHoriz->setInvertedControls(horiz.Minimum > horiz.Maximum);
-    HScrollOffSetVert->setRange(vert.Minimum, vert.Maximum);
+    SetOffsetRange(HScrollOffSetHoriz, HorizontalOffsetRange(screen.height(), height));
+    SetOffsetRange(HScrollOffSetVert, VerticalOffsetRange(screen.width(), width));
 
     lblHints[1]->setText(tr(
         "Enabling Movement may make it difficult to click on the moving text to either Exit the program by "
@@ -279,6 +285,7 @@ void frmSetup::RestoreLoadedSettings() {
     chkTrayNotification->setChecked(p.TrayNotification == 1);
     chkTopMost->setChecked(p.TopMost == 1);
     chkToolTips->setChecked(p.ToolTips == 1);
+    chkNotifyOnTarget->setChecked(p.NotifyOnTarget == 1);
     chkTransparent->setChecked(p.Transparent == 1);
     chkDays->setChecked(p.IncludeDays == 1);
     chkRepeatYearly->setChecked(p.RepeatYearly == 1);
@@ -300,6 +307,15 @@ void frmSetup::RestoreLoadedSettings() {
     RefreshSampleFormat();
     RefreshSampleText();
     UpdateChangedState();
+}
+
+void frmSetup::LoadedSettingsChanged() {
+    // Saved elsewhere (the other program, a hand edit): a dialog without edits shows the new values; the
+    // user's pending edits stay as they are, only compared with the new values now.
+    if (settingsChanged_)
+        UpdateChangedState();
+    else
+        RestoreLoadedSettings();
 }
 
 void frmSetup::ReloadSyncedTexts() {
@@ -589,6 +605,8 @@ void frmSetup::SaveDialogPlacement() {
 
 void frmSetup::ReloadDisplay() {
     program_.Loaded = LoadSettings(program_.Store());
+    // The date just saved is now the loaded one, which the date entry's Restore brings back.
+    dateEntry->SetLoadedDateText(program_.Loaded.Date);
     program_.ReloadDisplay();
     RestoreLoadedSettings();
 }

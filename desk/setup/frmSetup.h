@@ -63,6 +63,7 @@ public:
     QCheckBox* chkRunStartup;
     QCheckBox* chkTopMost;
     QCheckBox* chkToolTips;
+    QCheckBox* chkNotifyOnTarget;
 
     std::array<QRadioButton*, 2> optStyle{};
     QCheckBox* chkDays;
@@ -131,6 +132,7 @@ private:
     void Form_Load();
     void tvwOptions_Click();
     void RestoreLoadedSettings();
+    void LoadedSettingsChanged();
     void ReloadSyncedTexts();
     void UpdateChangedState();
     void RefreshSampleFormat();

@@ -121,12 +121,14 @@ void frmSetup::BuildControls() {
     chkRunStartup = new QCheckBox(tr("Run Quindle at Startup"), general);
     chkTopMost = new QCheckBox(tr("Set Quindle to show on Top of All Windows"), general);
     chkToolTips = new QCheckBox(tr("Show ToolTips"), general);
+    chkNotifyOnTarget = new QCheckBox(tr("Notify me on the target day"), general);
     auto* generalLayout = new QVBoxLayout(general);
-    const std::array<std::pair<QCheckBox*, const char*>, 4> generalRows{{
+    const std::array<std::pair<QCheckBox*, const char*>, 5> generalRows{{
         {chkTrayNotification, "Easy access to Settings Dialog"},
         {chkRunStartup, "Automatically start at Log-in"},
         {chkTopMost, "Note: This could be very distracting, but useful in some situations."},
         {chkToolTips, "Show ToolTips when Cursor is over the Text."},
+        {chkNotifyOnTarget, "A desktop notification once, when the day comes."},
     }};
     for (const auto& [box, note] : generalRows) {
         generalLayout->addWidget(box);

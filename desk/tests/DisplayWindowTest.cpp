@@ -2,11 +2,15 @@
 #include "DeskSettings.h"
 #include "MemoryStore.h"
 #include "Program.h"
+#include "QtPrinters.h"
 #include "Rounding.h"
 #include "frmMain.h"
 #include "frmToolTip.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
 #include <QSet>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -68,12 +72,9 @@ TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
         const char* movement;
         QPoint expected;
     } rows[] = {
-        {"1500", "3000", "0", {100, 200}},
-        {nullptr, nullptr, "0", {0, 0}},
+        {"1500", "3000", "0", {100, 200}}, {nullptr, nullptr, "0", {0, 0}},
         {"-150", "-300", "0", {0, 0}}, // pulled back onto the screen while still
-        {"-150", "45", "0", {0, 3}},
-        {"40000", "20000", "0", {2667, 1333}}, // beyond the edges: kept as saved
-        {"1234.5", "bad", "0", {82, 0}},
+        {"-150", "45", "0", {0, 3}},       {"1234.5", "bad", "0", {82, 0}},
     };
     for (const auto& r : rows) {
         store.values.clear();
@@ -89,6 +90,17 @@ TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
         program.reset();
         Settle();
     }
+}
+
+TEST_F(DisplayWindow, AStillWindowSavedOnNoScreenOpensWhollyOnItButKeepsTheStoredPlace) {
+    Put("Movement", "0");
+    Put("PositionLeft", "40000");
+    Put("PositionTop", "20000");
+    Start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(Window().geometry().bottomRight(), screen.bottomRight());
+    EXPECT_EQ(Stored("PositionLeft"), "40000");
+    EXPECT_EQ(Stored("PositionTop"), "20000");
 }
 
 TEST_F(DisplayWindow, SeeThroughWindowsKeepOnlyTheirLettersWithoutAHalo) {
@@ -117,6 +129,44 @@ TEST_F(DisplayWindow, SeeThroughWindowsKeepOnlyTheirLettersWithoutAHalo) {
             EXPECT_GT(colours.size(), 2) << "opaque text keeps its smooth edges";
             EXPECT_TRUE(Window().mask().isEmpty());
         }
+        program.reset();
+        Settle();
+    }
+}
+
+TEST_F(DisplayWindow, LeftDragMovesTheWindowAndSavesItsPlaceInEveryState) {
+    const struct {
+        const char* movement;
+        const char* interval;
+        bool paused;
+    } rows[] = {{"0", "0", false}, {"1", "0", false}, {"1", "5", true}};
+    for (const auto& r : rows) {
+        Put("PositionLeft", "1500");
+        Put("PositionTop", "1500");
+        Put("Movement", r.movement);
+        Put("Interval", r.interval);
+        Start();
+        desk::frmMain& w = Window();
+        if (r.paused) {
+            w.tmrMovement.stop();
+            w.tmrInterval.start();
+        }
+        const auto tick = [&w] {
+            if (w.tmrMovement.isActive())
+                w.tmrMovement_Timer();
+        };
+        w.move(100, 100);
+        QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(20, 5));
+        tick(); // a tick while held leaves the window where the hand has it
+        QTest::mouseMove(&w, QPoint(70, 25));
+        tick();
+        EXPECT_EQ(w.pos(), QPoint(150, 120)) << r.movement;
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(70, 25));
+        EXPECT_EQ(Stored("PositionLeft"), QStringLiteral("2250")) << r.movement;
+        EXPECT_EQ(Stored("PositionTop"), QStringLiteral("1800")) << r.movement;
+        EXPECT_EQ(program->SettingsRequests(), 0);
+        tick(); // released: a run goes on from its path
+        EXPECT_EQ(w.pos() != QPoint(150, 120), w.tmrMovement.isActive()) << r.movement;
         program.reset();
         Settle();
     }
@@ -307,7 +357,11 @@ TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {
     Window().tmrInterval.start();
     Window().tmrInterval_Timer();
     EXPECT_EQ(Window().IntervalTicks().Ticks(), 1);
+    const QPointer<desk::frmMain> old = &Window();
     program->ReloadDisplay();
+    // The predecessor lingers until its deferred delete, and never ticks again.
+    ASSERT_TRUE(old);
+    EXPECT_FALSE(old->tmrMovement.isActive() || old->tmrInterval.isActive());
     Settle();
     EXPECT_EQ(Window().IntervalTicks().Ticks(), 0);
     EXPECT_FALSE(program->Ended()); // a reload is not the end

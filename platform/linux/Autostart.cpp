@@ -14,20 +14,39 @@ QString EntryPath(const QString& name) {
            QStringLiteral("/autostart/") + name + QStringLiteral(".desktop");
 }
 
-// Exec lines quote arguments that hold blanks or the characters the desktop entry format reserves.
-QString ExecQuoted(const QString& path) {
+// The Exec= value that runs one program file, by the desktop entry rules: an argument holding a blank
+// or a reserved character is quoted, with " ` $ \ escaped inside the quotes; a literal % is doubled,
+// since % starts a field code; and the value, being a string, escapes backslashes and line breaks once
+// more on top.
+QString ExecValue(const QString& path) {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    bool needs = false;
+    static const QString escapedInQuotes = QStringLiteral("\"`$\\");
+    bool quote = false;
     for (QChar c : path)
-        needs = needs || reserved.contains(c);
-    if (!needs)
-        return path;
-    QString quoted = path;
-    quoted.replace(u'\\', QStringLiteral("\\\\"))
-        .replace(u'"', QStringLiteral("\\\""))
-        .replace(u'`', QStringLiteral("\\`"))
-        .replace(u'$', QStringLiteral("\\$"));
-    return u'"' + quoted + u'"';
+        quote = quote || reserved.contains(c);
+    QString argument;
+    for (QChar c : path) {
+        if (quote && escapedInQuotes.contains(c))
+            argument += u'\\';
+        argument += c;
+    }
+    if (quote)
+        argument = u'"' + argument + u'"';
+    argument.replace(u'%', QStringLiteral("%%"));
+    QString value;
+    for (QChar c : argument) {
+        if (c == u'\\')
+            value += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            value += QStringLiteral("\\n");
+        else if (c == u'\t')
+            value += QStringLiteral("\\t");
+        else if (c == u'\r')
+            value += QStringLiteral("\\r");
+        else
+            value += c;
+    }
+    return value;
 }
 
 } // namespace
@@ -42,7 +61,7 @@ bool AddStartupEntry(const QString& name, const QString& programPath) {
         return false;
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=%2\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(name, ExecQuoted(programPath));
+                             .arg(name, ExecValue(programPath));
     file.write(text.toUtf8());
     return file.commit();
 }

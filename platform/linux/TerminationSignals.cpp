@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -27,13 +28,20 @@ void QuitOnTerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
+    // exit() ends every event loop running at that moment, a message box's and a dialog's included. The
+    // code after such a box may still start another loop (the program's main loop, after a box shown
+    // while starting), so the request is repeated in every loop that runs until the main loop is left.
+    auto* repeat = new QTimer(notifier);
+    QObject::connect(repeat, &QTimer::timeout, repeat, [] { QCoreApplication::exit(0); });
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, repeat, &QTimer::stop);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [repeat] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
-        notifier->setEnabled(false);
         // exit(), not quit(): quit() first asks every top-level window to close, and a foreign host
         // window (a daemon's, a preview area) refuses.
         QCoreApplication::exit(0);
+        if (!repeat->isActive())
+            repeat->start(0);
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;

@@ -40,7 +40,7 @@ public:
         if (show) {
             form->setGeometry(launch.SaverRect);
             form->show();
-            (void)QTest::qWaitForWindowExposed(form.get());
+            (void)QTest::qWaitForWindowExposed(form.get(), 60000);
         }
         return *form;
     }

@@ -15,9 +15,8 @@ caption='^Settings - Quindle - v 3\.0$'
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 stored() { sed -n "s/^$1=//p" "$store"; }
 dialog_shown() { xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1; }
-wait_hidden() { # true once no settings dialog is visible (within 5 s)
-    for _ in $(seq 1 50); do dialog_shown || return 0; sleep 0.1; done
-    return 1
+wait_hidden() { # true once no settings dialog is visible
+    wait_until 60 eval '! dialog_shown'
 }
 panel() { xdotool search --name '^panel$' | head -n 1; }
 tray_icons() { xwininfo -tree -id "$(panel)" | grep -c '"Quindle"'; }
@@ -27,21 +26,21 @@ click_icon() {
 }
 
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 & E2E_PIDS+=($!)
-for _ in $(seq 1 50); do [ -n "$(panel)" ] && break; sleep 0.1; done
+wait_until 60 eval '[ -n "$(panel)" ]'
 
 printf '[Common]\nDate=%s\nTitle=Short\n[Desktop]\nTrayNotification=1\nMovement=0\nTransparent=0\n' "$target" > "$store"
 printf 'BackgroundColor=16777215\nPositionLeft=1500\nPositionTop=3000\nSetupLeft=3000\nSetupTop=3000\n' >> "$store"
 "$bin/Quindle" & QUINDLE_PID=$!
 E2E_PIDS+=($QUINDLE_PID)
 id=$(main_window); check_true "display window shown" [ -n "$id" ]
-for _ in $(seq 1 50); do [ "$(tray_icons)" -ge 1 ] && break; sleep 0.1; done
+wait_until 60 eval '[ "$(tray_icons)" -ge 1 ]'
 check "the icon sits in the tray" 1 "$(tray_icons)"
 check_true "the dialog is loaded hidden at start" wait_hidden
 
 # --- A right click on the window opens the dialog; a new title and OK rebuild the window ----------------
 geometry "$id"; width_before=$WW
 xdotool mousemove $((WX + 4)) $((WY + WH / 2)) click 3
-dialog=$(wait_window "$caption" 5); check_true "a right click on the window opens the dialog" [ -n "$dialog" ]
+dialog=$(wait_window "$caption"); check_true "a right click on the window opens the dialog" [ -n "$dialog" ]
 geometry "$dialog"
 check "opened at its stored place" "200 200" "$WX $WY"
 sleep 0.5
@@ -49,28 +48,33 @@ shot dialog-general
 # The event text has the focus when the dialog opens; Return presses OK.
 xdotool key ctrl+a; xdotool type --delay 5 'A much longer title than before'; xdotool key Return
 check_true "OK puts the dialog away while the icon is on" wait_hidden
+wait_until 60 eval '[ "$(stored Title)" = "A much longer title than before" ]'
 check "the new title is stored" 'A much longer title than before' "$(stored Title)"
-id=$(main_window); geometry "$id"
+grown() { id=$(main_window) && geometry "$id" && [ "$WW" -gt "$width_before" ]; }
+wait_until 60 grown
 check_true "the window grew for the longer text ($width_before -> $WW)" [ "$WW" -gt "$width_before" ]
 check_true "the program goes on" kill -0 "$QUINDLE_PID"
 
 # --- A click on the icon opens it; closing it keeps the program and the icon ---------------------------
 click_icon
-check_true "a click on the icon opens the dialog" eval "wait_window \"$caption\" 5 >/dev/null"
+check_true "a click on the icon opens the dialog" eval "wait_window \"$caption\" >/dev/null"
 xdotool key Escape
 check_true "closing the dialog puts it away" wait_hidden
 sleep 0.3
 check_true "the program goes on after the close" kill -0 "$QUINDLE_PID"
 check "the icon stays" 1 "$(tray_icons)"
+wait_until 60 eval '[ "$(stored SetupLeft)" = 3000 ]'
 check "the place is stored on close" 3000 "$(stored SetupLeft)"
 
 # --- Exit Program ends the program and removes the icon ------------------------------------------------
 click_icon
-wait_window "$caption" 5 >/dev/null
-sleep 0.3
+dialog=$(wait_window "$caption")
+# The keys go to the window with the focus: wait until the dialog has it.
+wait_until 60 eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ]' || echo "note: the dialog never took the focus"
+
 # From the event text, backwards past About and Help to Exit Program.
 xdotool key shift+Tab shift+Tab shift+Tab space
-check_true "Exit Program ends the program" wait_exit "$QUINDLE_PID" 5
-sleep 0.3
+check_true "Exit Program ends the program" wait_exit "$QUINDLE_PID"
+wait_until 60 eval '[ "$(tray_icons)" -eq 0 ]'
 check "the icon is gone" 0 "$(tray_icons)"
 finish

@@ -30,23 +30,23 @@ own_leaks() {
 rm -f "$E2E_TMP"/asan.*
 "$bin/Quindle" & pid=$!
 E2E_PIDS+=($pid)
-win=$(wait_window '^Quindle$' 20)
+win=$(wait_window '^Quindle$')
 check_true "Quindle shows its window" test -n "$win"
 sleep 3
 eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
 # A moving window may slip from under the pointer: end it politely if the double click missed.
-wait_exit "$pid" 5 || kill -TERM "$pid"
-check_true "Quindle ends" wait_exit "$pid" 10
+wait_exit "$pid" 30 || kill -TERM "$pid"
+check_true "Quindle ends" wait_exit "$pid"
 check "Quindle leaks nothing of its own" "" "$(own_leaks)"
 
 rm -f "$E2E_TMP"/asan.*
 "$bin/Pellmora" /s & pid=$!
 E2E_PIDS+=($pid)
-check_true "Pellmora shows its window" test -n "$(wait_window 'Pellmora' 20)"
+check_true "Pellmora shows its window" test -n "$(wait_window 'Pellmora')"
 sleep 3
 xdotool key a
-check_true "Pellmora ends on a key" wait_exit "$pid" 10
+check_true "Pellmora ends on a key" wait_exit "$pid"
 check "Pellmora leaks nothing of its own" "" "$(own_leaks)"
 echo "leak reports seen (all origins): $(grep -c "leak of" "$E2E_TMP/all-reports" 2>/dev/null)"
 finish

@@ -1,5 +1,7 @@
 # Shared helpers for end-to-end tests: source it, then call start_xvfb. Tests print "ok"/"FAIL" lines
 # and finish with `finish`, which prints "N passed, N failed" and sets the exit code.
+# Tests wait for what they expect to happen, up to a bound generous enough for a busy machine (60 s
+# unless told), and never assert after a fixed pause.
 
 passes=0
 failures=0
@@ -39,7 +41,7 @@ start_xvfb() {
         Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1920x1080x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
         pid=$!
         E2E_PIDS+=($pid)
-        for _ in $(seq 1 50); do
+        for _ in $(seq 1 300); do
             kill -0 "$pid" 2>/dev/null || break
             if [ "$({ tr -dc 0-9 < "/tmp/.X$n-lock"; } 2>/dev/null)" = "$pid" ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1; then
                 export DISPLAY=:$n
@@ -53,10 +55,20 @@ start_xvfb() {
     echo "no X server could be started"; exit 1
 }
 
-# Waits up to $2 seconds (default 10) for a visible window whose name matches $1; prints its id.
+# Runs the command every 0.1 s until it succeeds, for up to $1 seconds; true when it did.
+wait_until() {
+    local bound=$1; shift
+    for _ in $(seq 1 $((bound * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits up to $2 seconds (default 60) for a visible window whose name matches $1; prints its id.
 wait_window() {
     local id
-    for _ in $(seq 1 $(( ${2:-10} * 10 ))); do
+    for _ in $(seq 1 $(( ${2:-60} * 10 ))); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -64,9 +76,9 @@ wait_window() {
     return 1
 }
 
-# Waits up to $2 seconds for process $1 to end; true when it did.
+# Waits up to $2 seconds (default 60) for process $1 to end; true when it did.
 wait_exit() {
-    for _ in $(seq 1 $(( ${2:-10} * 10 ))); do
+    for _ in $(seq 1 $(( ${2:-60} * 10 ))); do
         kill -0 "$1" 2>/dev/null || return 0
         sleep 0.1
     done
@@ -82,7 +94,7 @@ geometry() {
 # window of an instance that just ended may linger a moment on a busy server, hence the pid).
 main_window() {
     local id
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 600); do
         for id in $(xdotool search --all --onlyvisible --pid "$QUINDLE_PID" --name '^Quindle$' 2>/dev/null); do
             eval "$(xdotool getwindowgeometry --shell "$id")"
             [ "$HEIGHT" -gt 22 ] || [ "$WIDTH" -gt 22 ] && { echo "$id"; return 0; }
@@ -95,4 +107,17 @@ main_window() {
 finish() {
     echo "$passes passed, $failures failed"
     [ "$failures" -eq 0 ]
+}
+
+# Starts openbox on the display and waits until it manages windows: it has mapped a probe window of
+# its own choosing (which then goes away). False when openbox is not installed.
+start_openbox() {
+    command -v openbox >/dev/null || return 1
+    openbox >/dev/null 2>&1 & E2E_PIDS+=($!)
+    for _ in $(seq 1 600); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+    local probe
+    xmessage -geometry +900+900 probe >/dev/null 2>&1 & probe=$!; E2E_PIDS+=($probe)
+    wait_window '^xmessage$' 60 >/dev/null || echo "note: the probe window never showed"
+    kill "$probe" 2>/dev/null
+    return 0
 }

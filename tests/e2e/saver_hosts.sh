@@ -16,7 +16,7 @@ start_host() {
     xmessage -geometry 400x300+100+100 -name "host$1" "host window" >/dev/null 2>&1 &
     local pid=$! id
     E2E_PIDS+=("$pid")
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 600); do
         id=$(xdotool search --onlyvisible --classname "host$1" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$pid $id"; return 0; }
         sleep 0.1
@@ -24,10 +24,10 @@ start_host() {
     echo "$pid 0"
 }
 
-# The size of the child window named $2 inside host $1, waiting up to 10 s.
+# The size of the child window named $2 inside host $1, waiting up to 60 s.
 child_size() {
     local size
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 600); do
         size=$(xwininfo -id "$1" -children 2>/dev/null | awk -v n="\"$2\":" '$2 == n {print $(NF-1)}' | head -n 1)
         [ -n "$size" ] && { echo "$size"; return 0; }
         sleep 0.1
@@ -38,46 +38,46 @@ read -r host hostid < <(start_host a)
 "$bin/Pellmora" /p "$hostid" & preview=$!
 E2E_PIDS+=("$preview")
 check "/p draws a child filling the host" "400x300+0+0" "$(child_size "$hostid" Preview)"
-sleep 0.5
+wait_until 60 eval '[ "$(pixel 105 105)" = "#000080" ]'
 check "the preview's background shows inside the host" "#000080" "$(pixel 105 105)"
 check "nothing outside the host" "#000000" "$(pixel 95 95)"
 xdotool mousemove 300 250 click 1 key a
 sleep 0.3
 check_true "input does not end the preview" kill -0 "$preview"
 kill "$host"
-check_true "the preview ends when its host is closed" wait_exit "$preview" 2
+check_true "the preview ends when its host is closed" wait_exit "$preview"
 
 "$bin/Pellmora" /p:424242 & missing=$!
-check_true "/p with no such window ends at once" wait_exit "$missing" 3
+check_true "/p with no such window ends at once" wait_exit "$missing"
 "$bin/Pellmora" /p & nonumber=$!
-check_true "/p with no number ends at once" wait_exit "$nonumber" 3
+check_true "/p with no number ends at once" wait_exit "$nonumber"
 
 read -r host hostid < <(start_host b)
 "$bin/Pellmora" --window-id "$hostid" & hosted=$!
 E2E_PIDS+=("$hosted")
 check "--window-id draws the show in the host's size" "400x300+0+0" "$(child_size "$hostid" Pellmora)"
-sleep 0.5
+wait_until 60 eval '[ "$(pixel 495 395)" = "#000080" ]'
 check "the show's background fills the host" "#000080" "$(pixel 495 395)"
 xdotool mousemove 300 250 click 1 key a
 sleep 0.3
 check_true "input is left to the daemon" kill -0 "$hosted"
 kill "$host"
-check_true "--window-id ends when its host is closed" wait_exit "$hosted" 2
+check_true "--window-id ends when its host is closed" wait_exit "$hosted"
 
 read -r host hostid < <(start_host c)
 XSCREENSAVER_WINDOW=$(printf '0x%x' "$hostid") "$bin/Pellmora" --root & viaenv=$!
 E2E_PIDS+=("$viaenv")
 check "XSCREENSAVER_WINDOW wins over --root" "400x300+0+0" "$(child_size "$hostid" Pellmora)"
 kill -TERM "$viaenv"
-check_true "SIGTERM ends the show" wait_exit "$viaenv" 2
+check_true "SIGTERM ends the show" wait_exit "$viaenv"
 wait "$viaenv"; check "SIGTERM exit code" 0 "$?"
 kill "$host"
 
 "$bin/Pellmora" --root & root=$!
 E2E_PIDS+=("$root")
-sleep 1.5
+wait_until 60 eval '[ "$(pixel 1919 1079)" = "#000080" ]'
 check "--root fills the screen with the show" "#000080" "$(pixel 1919 1079)"
 kill -TERM "$root"
-check_true "SIGTERM ends the root show" wait_exit "$root" 2
+check_true "SIGTERM ends the root show" wait_exit "$root"
 
 finish

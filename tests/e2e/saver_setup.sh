@@ -14,17 +14,17 @@ printf '[Common]\nDate=%s\n' "$target" >"$store"
 
 "$bin/Pellmora" /c & first=$!
 E2E_PIDS+=($first)
-dialog=$(wait_window '^Settings - Pellmora - v 3\.0$' 20)
+dialog=$(wait_window '^Settings - Pellmora - v 3\.0$')
 check_true "/c shows \"Settings - Pellmora - v 3.0\"" test -n "$dialog"
 shot setup
 
 "$bin/Pellmora" /C:1234 & second=$!
 E2E_PIDS+=($second)
-box=$(wait_window '^Pellmora$' 10)
+box=$(wait_window '^Pellmora$')
 check_true "a second /c shows a message box" test -n "$box"
 shot already-open
 xdotool windowfocus --sync "$box"; xdotool key Return
-check_true "the second /c ends after its message" wait_exit "$second" 5
+check_true "the second /c ends after its message" wait_exit "$second"
 check_true "the first dialog stays open" kill -0 "$first"
 
 # Edit the title (the first box has the focus when the dialog opens) and press OK (the default button).
@@ -33,7 +33,7 @@ xdotool key ctrl+a
 xdotool type --delay 20 "Our wedding"
 sleep 0.3
 xdotool key Return
-check_true "OK closes the dialog and ends the program" wait_exit "$first" 10
+check_true "OK closes the dialog and ends the program" wait_exit "$first"
 check "OK wrote the new title" "Our wedding" "$(sed -n 's/^Title=//p' "$store" | head -n 1)"
 check_true "OK wrote the screensaver's keys" grep -q '^TextFontUnderline2=False' "$store"
 check "the next show uses the new title" "Our wedding" "$("$bin/Pellmora" --print | head -n 1)"
@@ -42,8 +42,8 @@ check "the next show uses the new title" "Our wedding" "$("$bin/Pellmora" --prin
 before=$(md5sum <"$store")
 "$bin/Pellmora" /c & third=$!
 E2E_PIDS+=($third)
-dialog=$(wait_window '^Settings - Pellmora - v 3\.0$' 20)
+dialog=$(wait_window '^Settings - Pellmora - v 3\.0$')
 xdotool windowfocus --sync "$dialog"; xdotool key Escape
-check_true "Escape closes the dialog" wait_exit "$third" 10
+check_true "Escape closes the dialog" wait_exit "$third"
 check "closing without an edit leaves the store as it was" "$before" "$(md5sum <"$store")"
 finish

@@ -32,7 +32,7 @@ struct Harness {
         entry->SetLoadedDateText(core::FormatShortDate(QDate(2025, 7, 13)));
         entry->SetLoading(false);
         window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window, 60000));
     }
     // Pastes the text over the old one (typing it key by key passes through other valid dates).
     void Type(const QString& text) {

@@ -7,6 +7,8 @@
 #include "MemoryStore.h"
 #include "MessageBoxes.h"
 #include "Program.h"
+#include "QtPrinters.h"
+#include "Rounding.h"
 #include "ScreenUnits.h"
 #include "frmMain.h"
 
@@ -74,7 +76,7 @@ protected:
         program->OpenSettingsDialog();
         auto* dialog = qobject_cast<desk::frmSetup*>(program->SettingsDialog());
         EXPECT_TRUE(dialog);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog, 60000));
         store.writes.clear();
         return *dialog;
     }
@@ -280,6 +282,35 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
     EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
 }
 
+TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
+    const struct {
+        bool ok; // OK with the icon on keeps the dialog loaded; opened again
+        bool fixDate;
+        QString edit;
+    } rows[] = {{false, true, QStringLiteral("1/2/3/4")},
+                {true, true, QStringLiteral("not a date")},
+                {false, false, core::FormatShortDate(QDate(2027, 2, 2))}};
+    for (const auto& row : rows) {
+        Put("Date", "2025-07-13", Section::Common);
+        Put("TrayNotification", row.ok ? "1" : "0");
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2026, 1, 1)));
+        Click(row.ok ? d.cmdOK : d.cmdApply);
+        Settle();
+        if (row.ok)
+            program->OpenSettingsDialog();
+        ASSERT_EQ(Dialog(), &d);
+        Retype(d.dateEntry->txtDate, row.edit);
+        Click(row.fixDate ? d.dateEntry->cmdFixDate : d.cmdRestoreSettings);
+        EXPECT_EQ(core::ParseDateText(d.dateEntry->txtDate->text()), QDate(2026, 1, 1))
+            << row.edit.toStdString();
+        EXPECT_FALSE(d.SettingsChanged()) << row.edit.toStdString();
+        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+    }
+}
+
 TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
     Put("Date", "2020-05-05", Section::Common);
     Put("TargetPassed", "Gone", Section::Common);
@@ -378,16 +409,40 @@ TEST_F(DeskSetup, OffsetSlidersShowTheirAmount) {
     }
 }
 
+TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
+    const struct {
+        const char* position;
+        bool wide; // the window is wider and taller than the screen: each bar's ends swap sides
+    } rows[] = {{"0", false}, {"1", false}, {"0", true}, {"1", true}};
+    for (const auto& row : rows) {
+        Put("Movement", "1");
+        Put("Position", row.position);
+        Put("TextFontSize", row.wide ? "400" : "10");
+        Put("Style", row.wide ? "1" : "0");
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        const QSizeF screen(d.screen()->geometry().width() * ui::TwipsPerPixelX(),
+                            d.screen()->geometry().height() * ui::TwipsPerPixelY());
+        const desk::frmMain* w = program->MainWindow();
+        ASSERT_EQ(w->Width() > screen.width() && w->Height() > screen.height(), row.wide);
+        const bool horizontal = *row.position == '0';
+        // Left end: "Lower" (a run against the bottom edge) or "Left" (against the left edge).
+        const double half =
+            horizontal ? screen.height() / 2.0 - w->Height() / 2.0 : screen.width() / 2.0 - w->Width() / 2.0;
+        const int leftEnd = core::RoundToInt32(horizontal ? half : -half);
+        QScrollBar* bar = horizontal ? d.HScrollOffSetHoriz : d.HScrollOffSetVert;
+        EXPECT_EQ(bar->minimum(), std::min(leftEnd, -leftEnd)) << row.position << row.wide;
+        EXPECT_EQ(bar->maximum(), std::max(leftEnd, -leftEnd)) << row.position << row.wide;
+        EXPECT_EQ(bar->invertedAppearance(), leftEnd > 0) << row.position << row.wide;
+    }
+}
+
 TEST_F(DeskSetup, TheHorizontalSliderRunsFromLowerToHigher) {
     Put("Movement", "1");
     Put("Horizontal", "1");
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Position"));
-    // The bar reaches from a run against the bottom edge to one against the top edge.
-    const int screenTwips = int(d.screen()->geometry().height() * ui::TwipsPerPixelY());
-    const int half = screenTwips / 2 - program->MainWindow()->Height() / 2;
-    EXPECT_NEAR(d.HScrollOffSetHoriz->maximum(), half, 1);
-    EXPECT_NEAR(d.HScrollOffSetHoriz->minimum(), -half, 1);
     const struct {
         Qt::Key key;
         int value;
@@ -402,7 +457,6 @@ TEST_F(DeskSetup, TheHorizontalSliderRunsFromLowerToHigher) {
         EXPECT_EQ(d.lblOffSetAmount->text(), QString::fromUtf8(row.amount));
         EXPECT_EQ(program->PendingPlacement().OffSetHoriz, row.value);
     }
-    EXPECT_TRUE(d.HScrollOffSetHoriz->invertedAppearance()); // so "Lower", the positive end, is on the left
 }
 
 TEST_F(DeskSetup, PlacementChoicesReachTheMovingWindowBeforeSaving) {
@@ -748,3 +802,76 @@ TEST_F(DeskSetup, TheSpeedSliderLeavesTheRunningWindowAloneUntilApply) {
 }
 
 } // namespace
+
+TEST_F(DeskSetup, NotifyOnTargetIsEditedRestoredAndApplied) {
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("General"));
+    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked()); // on without a stored value
+    Click(d.chkNotifyOnTarget);
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    Click(d.cmdRestoreSettings);
+    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked());
+    EXPECT_FALSE(d.cmdApply->isEnabled());
+    Click(d.chkNotifyOnTarget);
+    Click(d.cmdApply);
+    Settle();
+    EXPECT_EQ(Stored("NotifyOnTarget"), QStringLiteral("0"));
+    EXPECT_EQ(program->Loaded.NotifyOnTarget, 0);
+}
+
+TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndSparesPendingEdits) {
+    const struct {
+        const char* name;
+        bool editFirst;
+        const char* titleShown;
+        bool applyEnabled;
+    } rows[] = {
+        {"no edits: the dialog shows the new values", false, "From the screensaver", false},
+        {"a pending edit stays, compared with the new values", true, "Typed here", true},
+    };
+    for (const auto& row : rows) {
+        Put("Title", "Before", Section::Common);
+        program.reset();
+        Settle();
+        desk::frmSetup& d = Open();
+        if (row.editFirst)
+            Retype(d.txtTitle, QStringLiteral("Typed here"));
+        const desk::frmMain* before = program->MainWindow();
+        Put("Title", "From the screensaver", Section::Common);
+        program->SettingsChangedOutside();
+        Settle();
+        EXPECT_NE(program->MainWindow(), before) << row.name;
+        EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("From the screensaver")))
+            << row.name;
+        EXPECT_EQ(d.txtTitle->text(), QString::fromUtf8(row.titleShown)) << row.name;
+        EXPECT_EQ(d.cmdApply->isEnabled(), row.applyEnabled) << row.name;
+        EXPECT_TRUE(d.isVisible()) << row.name;
+    }
+}
+
+TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuildsAndRestarts) {
+    Put("Date", "2024-05-10", Section::Common);
+    Put("Title", "Launch", Section::Common);
+    Put("Target", "Today!", Section::Common);
+    QStringList sent;
+    std::function<void()> shown;
+    auto startWithNotifier = [&] {
+        program = std::make_unique<desk::Program>(store);
+        program->SetTargetNotifier(
+            [&](const QString& summary, const QString& body, std::function<void()> done) {
+                sent.append(summary + u'|' + body);
+                shown = std::move(done);
+            });
+        program->Main();
+    };
+    startWithNotifier();
+    EXPECT_EQ(sent, QStringList{QStringLiteral("Launch|Today!")});
+    program->ReloadDisplay();
+    EXPECT_EQ(sent.size(), 1); // still waiting for the service's answer: no second one
+    shown();
+    EXPECT_EQ(Stored("LastNotified"), QStringLiteral("2024-05-10"));
+    program.reset();
+    Settle();
+    startWithNotifier();
+    EXPECT_EQ(sent.size(), 1);
+}

@@ -55,7 +55,7 @@ const QString kNoFile =
 enum Button { Smaller = 0, Actual = 1, Larger = 2 };
 
 bool WaitFor(const std::function<bool()>& condition) {
-    return QTest::qWaitFor(condition, 5000);
+    return QTest::qWaitFor(condition, 60000);
 }
 
 std::vector<saver::BaseImage> Pictures() {
@@ -113,7 +113,7 @@ protected:
         dialog = std::make_unique<frmBrowse>(pending, loaded, Pictures(), QSizeF(28800, 16200), "Pellmora");
         QObject::connect(dialog.get(), &frmBrowse::ImageAccepted, [this] { ++accepted; });
         dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), 60000));
         return *dialog;
     }
 
@@ -519,7 +519,7 @@ TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
 TEST_F(BrowseTest, StyleAndTabsShowTheirPages) {
     frmBrowse& d = Open(Stored("wide.bmp", 0));
     d.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, 60000));
     ShowPage(1); // a tab shows its page without choosing the style
     EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
     EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);

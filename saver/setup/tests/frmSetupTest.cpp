@@ -48,7 +48,7 @@ protected:
             texts);
         dialog = std::make_unique<saver::frmSetup>(loaded, image, texts, store, saver::SetupEnvironment{});
         dialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), 60000));
         store.writes.clear();
     }
     void Retype(QLineEdit* box, const QString& text) {

@@ -1,0 +1,92 @@
+#include "WindowDrag.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using desk::WindowDrag;
+
+WindowDrag::Event EventFor(char c) {
+    switch (c) {
+    case 'p':
+        return WindowDrag::Event::LeftPress;
+    case 'f':
+        return WindowDrag::Event::FollowStarted;
+    case 'c':
+        return WindowDrag::Event::CarryStarted;
+    case 'm':
+        return WindowDrag::Event::WindowMoved;
+    case 'r':
+        return WindowDrag::Event::Release;
+    case 's':
+        return WindowDrag::Event::Settled;
+    case 'h':
+        return WindowDrag::Event::StillHeld;
+    default:
+        return WindowDrag::Event::DoubleClick;
+    }
+}
+
+char StateLetter(WindowDrag::State s) {
+    return "IPFC"[int(s)];
+}
+
+char TimerLetter(WindowDrag::Timer t) {
+    return ".xAW"[int(t)];
+}
+
+// Each row is a sequence of events and, step by step, the state reached, the settle timer's fate and
+// whether the window's place is saved.
+// Events: p press, f follow started, c carry started, m window moved, r release, s settled, h settled
+// while the button is still down, d double click.
+// States: I idle, P pressed, F following, C carried. Timer: . kept, x stopped, A await the first move,
+// W await stillness. Saved: S.
+TEST(WindowDrag, Transitions) {
+    const struct {
+        const char* name;
+        std::string events, states, timers, saves;
+    } rows[] = {
+        {"a click saves the place", "pr", "PI", "xx", ".S"},
+        {"the window follows the pointer", "pfmmr", "PFFFI", "x...x", "....S"},
+        {"a carried move ends with its release", "pcmmr", "PCCCI", "xAWWx", "....S"},
+        {"every move of a carried window restarts the wait", "pcmms", "PCCCI", "xAWWx", "....S"},
+        {"a carry that never moves ends too", "pcs", "PCI", "xAx", "..S"},
+        {"a hand held still keeps the carry going", "pcmhhr", "PCCCCI", "xAWWWx", ".....S"},
+        {"a missed end is saved at the next press", "pcmpr", "PCCPI", "xAWxx", "...SS"},
+        {"a double click ends without a second save", "prpd", "PIPI", "xxxx", ".S.."},
+        {"without a drag moves and stray timers do nothing", "mshr", "IIII", "....", "...."},
+        {"a release after the settle saves nothing more", "pcsr", "PCII", "xAx.", "..S."},
+        {"moves before the drag starts change nothing", "pmsr", "PPPI", "x..x", "...S"},
+        {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."},
+    };
+    for (const auto& row : rows) {
+        WindowDrag drag;
+        std::string states, timers, saves;
+        for (char e : row.events) {
+            const WindowDrag::Step step =
+                e == 'p' ? drag.Press(QPoint(100, 100), QPoint(90, 95)) : drag.Handle(EventFor(e));
+            states += StateLetter(drag.Current());
+            timers += TimerLetter(step.SettleTimer);
+            saves += step.SavePosition ? 'S' : '.';
+            EXPECT_EQ(drag.HoldsWindow(), drag.Current() != WindowDrag::State::Idle);
+        }
+        EXPECT_EQ(states, row.states) << row.name;
+        EXPECT_EQ(timers, row.timers) << row.name;
+        EXPECT_EQ(saves, row.saves) << row.name;
+    }
+}
+
+TEST(WindowDrag, StartsAfterTheDragDistanceAndKeepsTheGrabPoint) {
+    WindowDrag drag;
+    EXPECT_FALSE(drag.FarEnough(QPoint(200, 200), 4)); // no press yet
+    drag.Press(QPoint(100, 100), QPoint(90, 95));
+    EXPECT_FALSE(drag.FarEnough(QPoint(102, 101), 4));
+    EXPECT_TRUE(drag.FarEnough(QPoint(102, 102), 4));
+    drag.Handle(WindowDrag::Event::FollowStarted);
+    EXPECT_FALSE(drag.FarEnough(QPoint(150, 150), 4)); // started once only
+    EXPECT_EQ(drag.FollowPosition(QPoint(150, 120)), QPoint(140, 115));
+}
+
+} // namespace

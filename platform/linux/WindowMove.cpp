@@ -1,0 +1,147 @@
+#include "WindowMove.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+// The toolkit's own window-system interface: its geometry bookkeeping is updated directly, as its X11
+// plug-in does on a configure notification, minus the server round trips that plug-in makes each time.
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
+
+// How often (in moves) to ask again whether a window manager handles the window and which events the
+// toolkit selects on it: a window manager may start later.
+constexpr unsigned kMovesBetweenChecks = 256;
+
+// Moves one window with a single configure request each time and keeps the toolkit's idea of its
+// place in step without a word from the server. Installed as a filter of the application's native
+// events, it drops the configure notifications that only confirm such a move: acted on, each would make
+// the toolkit ask the server four questions and wait for every answer.
+class QuietMover final : public QObject, public QAbstractNativeEventFilter {
+public:
+    explicit QuietMover(QObject* parent) : QObject(parent) {}
+
+    void Move(xcb_connection_t* c, QWindow& window, const QRect& native) {
+        const auto id = xcb_window_t(window.winId());
+        if (id != window_ || ++moves_ >= kMovesBetweenChecks)
+            Check(c, id);
+        // A window no manager looks after moves at once and tells only those who asked for structure
+        // events: the toolkit, which needs no telling. Deselecting them around the request keeps the
+        // notification from being sent at all, so nothing wakes the toolkit's event reader for it.
+        const bool deselect = !managed_ && (eventMask_ & XCB_EVENT_MASK_STRUCTURE_NOTIFY) != 0;
+        if (deselect) {
+            const std::uint32_t quiet = eventMask_ & ~std::uint32_t(XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+            xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &quiet);
+        }
+        const std::uint32_t position[] = {std::uint32_t(native.x()), std::uint32_t(native.y())};
+        xcb_configure_window(c, id, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, position);
+        if (deselect)
+            xcb_change_window_attributes(c, id, XCB_CW_EVENT_MASK, &eventMask_);
+        xcb_flush(c);
+
+        placed_ = native;
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(&window,
+                                                                                                  native);
+        if (QGuiApplication::screens().size() > 1) {
+            QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
+            if (screen && screen != window.screen())
+                QWindowSystemInterface::handleWindowScreenChanged<
+                    QWindowSystemInterface::SynchronousDelivery>(&window, screen);
+        }
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_CONFIGURE_NOTIFY)
+            return false;
+        const auto* notify = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
+        // A window manager's own notice (sent, so flagged synthetic) gives the place on the screen; the
+        // server's gives it within the parent, which is the screen only for a window no manager holds.
+        const bool sent = (event->response_type & 0x80) != 0;
+        if (notify->window != window_ || (!sent && managed_))
+            return false;
+        return QRect(notify->x, notify->y, notify->width, notify->height) == placed_;
+    }
+
+private:
+    void Check(xcb_connection_t* c, xcb_window_t id) {
+        window_ = id;
+        moves_ = 0;
+        managed_ = true; // until shown otherwise: then the request is only sent, never muted
+        eventMask_ = 0;
+        const auto attributesCookie = xcb_get_window_attributes(c, id);
+        const auto geometryCookie = xcb_get_geometry(c, id);
+        const Reply<xcb_get_window_attributes_reply_t> attributes(
+            xcb_get_window_attributes_reply(c, attributesCookie, nullptr));
+        const Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c, geometryCookie, nullptr));
+        if (!attributes || !geometry)
+            return;
+        // A window manager is the client that redirects the root window's children.
+        const Reply<xcb_get_window_attributes_reply_t> root(
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, geometry->root), nullptr));
+        if (!root)
+            return;
+        managed_ = !attributes->override_redirect &&
+                   (root->all_event_masks & XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT) != 0;
+        eventMask_ = attributes->your_event_mask;
+    }
+
+    xcb_window_t window_ = XCB_NONE;
+    unsigned moves_ = 0;
+    bool managed_ = true;
+    std::uint32_t eventMask_ = 0; // the events the toolkit selects on the window
+    QRect placed_;                // the native geometry last given to the toolkit
+};
+
+QuietMover* Mover() {
+    static QPointer<QuietMover> mover;
+    if (!mover && qGuiApp) {
+        mover = new QuietMover(qGuiApp);
+        qGuiApp->installNativeEventFilter(mover);
+    }
+    return mover;
+}
+
+} // namespace
+
+void MoveTopLevelWindow(QWidget& window, QPoint topLeft) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    QWindow* handle = window.windowHandle();
+    if (!c || !window.isWindow() || !window.isVisible() || !handle || !handle->handle()) {
+        window.move(topLeft);
+        return;
+    }
+    // topLeft places the frame, as QWidget::move does; the window system places the inside.
+    const QRect inside(topLeft + (window.geometry().topLeft() - window.pos()), window.size());
+    const QRect native = QHighDpi::toNativeWindowGeometry(inside, handle);
+    if (native == handle->handle()->geometry())
+        return; // already there: no work at all
+    if (QuietMover* mover = Mover())
+        mover->Move(c, *handle, native);
+    else
+        window.move(topLeft);
+}
+
+} // namespace platform

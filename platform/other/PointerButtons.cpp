@@ -1,0 +1,9 @@
+#include "PointerButtons.h"
+
+namespace platform {
+
+std::optional<bool> PrimaryButtonDown() {
+    return std::nullopt;
+}
+
+} // namespace platform

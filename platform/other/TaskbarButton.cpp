@@ -1,7 +1,0 @@
-#include "TaskbarButton.h"
-
-namespace platform {
-
-void HideTaskbarButton(QWindow*) {}
-
-} // namespace platform
