@@ -32,8 +32,8 @@ std::optional<QDate> EntryDate(const QString& storedText) {
 } // namespace
 
 bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const LoadedSettings& l) {
-    const auto loadedDate = core::ParseDateText(l.Date);
-    bool differ = !loadedDate || *loadedDate != pendingDate;
+    // A stored text that is no supported date loads as no date: it counts as changed once a date is shown.
+    bool differ = EntryDate(l.Date).value_or(QDate()) != pendingDate;
     ForEachEditedField([&](auto field) { differ = differ || p.*field != l.*field; });
     return differ;
 }

@@ -14,7 +14,8 @@
 namespace desk {
 
 // True when the settings dialog's working copy differs from the settings as loaded: texts exactly, the
-// date as a date and its yearly repeat, and every option, colour, font and movement value.
+// date as a date and its yearly repeat, and every option, colour, font and movement value. pendingDate is
+// the date the dialog shows, invalid while it shows none.
 bool SettingsDiffer(const LoadedSettings& pending, QDate pendingDate, const LoadedSettings& loaded);
 
 // The working copy once settings saved elsewhere have been loaded while the dialog held edits: every

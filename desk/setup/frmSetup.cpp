@@ -395,7 +395,8 @@ void frmSetup::RefreshSampleText() {
 }
 
 void frmSetup::UpdateChangedState() {
-    settingsChanged_ = SettingsDiffer(PendingSettings, dateEntry->PendingDate(), program_.Loaded);
+    const QDate shownDate = dateEntry->HasValidDate() ? dateEntry->PendingDate() : QDate();
+    settingsChanged_ = SettingsDiffer(PendingSettings, shownDate, program_.Loaded);
     for (QPushButton* b : {cmdOK, cmdApply, cmdRestoreSettings})
         b->setEnabled(settingsChanged_);
     if (settingsChanged_) {

@@ -688,6 +688,13 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
     const Edit date = [](D& d, bool back) {
         Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2025, 7, back ? 13 : 14)));
     };
+    // A stored date that cannot be read opens as no change; a typed date is one, and Restore takes it back.
+    const Edit unreadableDate = [](D& d, bool back) {
+        if (back)
+            Click(d.cmdRestoreSettings);
+        else
+            Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2025, 7, 13)));
+    };
     const Edit background = [](D& d, bool) {
         const auto previous =
             ui::SetColorAnswerer([](const QColor& c) { return QColor(c.red() ^ 1, c.green(), c.blue()); });
@@ -711,6 +718,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         {"Target", "General", {}, text(&D::txtTarget)},
         {"TargetPassed", "General", {}, text(&D::txtTargetPassed)},
         {"Date", "General", {}, date},
+        {"Date", "General", {{"Date", "next summer"}}, unreadableDate},
         {"RepeatYearly", "General", {}, box(&D::chkRepeatYearly)},
         {"TextFontName", "Style", {}, font([](ui::FontChoice& f, bool back) {
              f.Name = back ? f.Name.chopped(1) : f.Name + u'x';
@@ -744,8 +752,10 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         Put("Movement", "1");
         Put("Speed", "40");
         Put("Interval", "5");
+        Put("Date", "2025-07-13", Section::Common);
         for (const auto& [key, value] : r.stored)
-            Put(key, QString::fromLatin1(value));
+            Put(key, QString::fromLatin1(value),
+                qstrcmp(key, "Date") == 0 ? Section::Common : Section::Desktop);
         program.reset();
         Settle();
         desk::frmSetup& d = Open();
