@@ -2,27 +2,54 @@
 
 #include "DateText.h"
 
+#include <tuple>
+
 namespace desk {
 
+namespace {
+
+// Every field the dialog edits and compares but the date, which the date entry holds as a date.
+template <typename Visit> void ForEachEditedField(Visit&& visit) {
+    using S = LoadedSettings;
+    const auto fields = std::make_tuple(
+        &S::Synchronize, &S::RunStartup, &S::TrayNotification, &S::NotifyOnTarget, &S::TopMost, &S::ToolTips,
+        &S::Title, &S::Target, &S::TargetPassed, &S::RepeatYearly, &S::TextFontName, &S::TextFontSize,
+        &S::TextFontColor, &S::TextFontBold, &S::TextFontItalic, &S::TextFontStrikethru,
+        &S::TextFontUnderline, &S::BackgroundColor, &S::Style, &S::Transparent, &S::IncludeDays, &S::Position,
+        &S::Horizontal, &S::Vertical, &S::HorizDirection, &S::VertDirection, &S::Movement, &S::Speed,
+        &S::Interval, &S::OffSetHoriz, &S::OffSetVert);
+    std::apply([&visit](auto... field) { (visit(field), ...); }, fields);
+}
+
+// The date the entry holds after showing a stored text: nothing when the text names no usable date.
+std::optional<QDate> EntryDate(const QString& storedText) {
+    const auto date = core::ParseDateText(storedText);
+    if (date && core::IsDateInRange(*date))
+        return date;
+    return std::nullopt;
+}
+
+} // namespace
+
 bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const LoadedSettings& l) {
-    if (p.Synchronize != l.Synchronize || p.RunStartup != l.RunStartup ||
-        p.TrayNotification != l.TrayNotification || p.NotifyOnTarget != l.NotifyOnTarget ||
-        p.TopMost != l.TopMost || p.ToolTips != l.ToolTips || p.Title != l.Title || p.Target != l.Target ||
-        p.TargetPassed != l.TargetPassed)
-        return true;
-    const auto loadedDate = core::ParseDateText(l.Date);
-    if (!loadedDate || *loadedDate != pendingDate || p.RepeatYearly != l.RepeatYearly)
-        return true;
-    if (p.TextFontName != l.TextFontName || p.TextFontSize != l.TextFontSize ||
-        p.TextFontColor != l.TextFontColor || p.TextFontBold != l.TextFontBold ||
-        p.TextFontItalic != l.TextFontItalic || p.TextFontStrikethru != l.TextFontStrikethru ||
-        p.TextFontUnderline != l.TextFontUnderline || p.BackgroundColor != l.BackgroundColor)
-        return true;
-    return p.Style != l.Style || p.Transparent != l.Transparent || p.IncludeDays != l.IncludeDays ||
-           p.Position != l.Position || p.Horizontal != l.Horizontal || p.Vertical != l.Vertical ||
-           p.HorizDirection != l.HorizDirection || p.VertDirection != l.VertDirection ||
-           p.Movement != l.Movement || p.Speed != l.Speed || p.Interval != l.Interval ||
-           p.OffSetHoriz != l.OffSetHoriz || p.OffSetVert != l.OffSetVert;
+    // A stored text that is no supported date loads as no date: it counts as changed once a date is shown.
+    bool differ = EntryDate(l.Date).value_or(QDate()) != pendingDate;
+    ForEachEditedField([&](auto field) { differ = differ || p.*field != l.*field; });
+    return differ;
+}
+
+FollowedSettings FollowLoadedSettings(const LoadedSettings& pending, std::optional<QDate> pendingDate,
+                                      const LoadedSettings& before, const LoadedSettings& after) {
+    // An entry without a valid date that was loaded without one too cannot be saved anyway: it follows.
+    FollowedSettings f{pending, pendingDate == EntryDate(before.Date)};
+    f.Pending.Today = after.Today;
+    ForEachEditedField([&](auto field) {
+        if (pending.*field == before.*field)
+            f.Pending.*field = after.*field;
+    });
+    if (f.DateFollows)
+        f.Pending.Date = after.Date;
+    return f;
 }
 
 SampleCaption SampleFor(const DisplayTexts& texts, const LoadedSettings& pending) {

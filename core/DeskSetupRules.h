@@ -14,8 +14,20 @@
 namespace desk {
 
 // True when the settings dialog's working copy differs from the settings as loaded: texts exactly, the
-// date as a date and its yearly repeat, and every option, colour, font and movement value.
+// date as a date and its yearly repeat, and every option, colour, font and movement value. pendingDate is
+// the date the dialog shows, invalid while it shows none.
 bool SettingsDiffer(const LoadedSettings& pending, QDate pendingDate, const LoadedSettings& loaded);
+
+// The working copy once settings saved elsewhere have been loaded while the dialog held edits: every
+// field the user left alone (still equal to the settings loaded before) takes the newly loaded value,
+// every edited field keeps the user's. The same holds for the date: pendingDate is the entry's date, or
+// nothing while it holds no valid date.
+struct FollowedSettings {
+    LoadedSettings Pending;
+    bool DateFollows = false; // the entry is to show the newly loaded date
+};
+FollowedSettings FollowLoadedSettings(const LoadedSettings& pending, std::optional<QDate> pendingDate,
+                                      const LoadedSettings& before, const LoadedSettings& after);
 
 // The settings dialog's sample for the last calculation: its caption (lines separated by "\n") and,
 // while the target lies ahead, whether "Include Number of Days" can be used.

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace desk {
@@ -17,6 +19,13 @@ using core::RoundToInt32;
 std::int32_t Choose(std::int32_t n, double r) {
     const auto k = static_cast<std::int32_t>(n * r);
     return k < 0 ? 0 : (k >= n ? n - 1 : k);
+}
+
+// a + b held to the 32-bit range: a hand-edited offset can be any 32-bit number.
+std::int32_t Sum(std::int32_t a, std::int32_t b) {
+    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(a) + b,
+                                                 std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
 }
 
 } // namespace
@@ -116,6 +125,10 @@ void MovementCoordinates(MovementPath& path, const PathGeometry& g, const PathOp
     }
 }
 
+std::int32_t EffectiveSpeed(std::int32_t speed) {
+    return std::clamp(speed, 1, kMaxSpeed);
+}
+
 StepOutcome StepMovement(MovementPath& path, std::int32_t speed, const PathOptions& placement) {
     StepOutcome out;
     const bool forward = path.Direction == QLatin1String("Forward");
@@ -130,13 +143,14 @@ StepOutcome StepMovement(MovementPath& path, std::int32_t speed, const PathOptio
         out.Result = StepResult::RunEnded;
         return out;
     }
-    path.Coordinate += decreasing ? -speed : speed;
+    const std::int32_t step = EffectiveSpeed(speed);
+    path.Coordinate = Sum(path.Coordinate, decreasing ? -step : step);
     if (forward || backward) {
-        out.NextLeft = path.Coordinate - path.WidthAdjust;
-        out.NextTop = path.FixedTop + (placement.Horizontal == 1 ? placement.OffSetHoriz : 0);
+        out.NextLeft = Sum(path.Coordinate, -path.WidthAdjust);
+        out.NextTop = Sum(path.FixedTop, placement.Horizontal == 1 ? placement.OffSetHoriz : 0);
     } else {
-        out.NextTop = path.Coordinate - path.HeightAdjust;
-        out.NextLeft = path.FixedLeft + (placement.Vertical == 1 ? placement.OffSetVert : 0);
+        out.NextTop = Sum(path.Coordinate, -path.HeightAdjust);
+        out.NextLeft = Sum(path.FixedLeft, placement.Vertical == 1 ? placement.OffSetVert : 0);
     }
     out.Result = StepResult::Moved;
     return out;

@@ -57,8 +57,17 @@ void RandomPathSetup(MovementPath& path, const PathGeometry& g, const UniformSou
 void MovementCoordinates(MovementPath& path, const PathGeometry& g, const PathOptions& options,
                          const UniformSource& uniform);
 
+// The largest step of a tick: the largest value of the 16-bit whole number a speed is stored as.
+inline constexpr std::int32_t kMaxSpeed = 32767;
+
+// The step a stored speed moves by: the dialog offers 1 to 100, and a hand-edited speed below 1 (which
+// would stand still or run away from the end) moves by 1, one above kMaxSpeed by kMaxSpeed. The stored
+// text is left as it is.
+std::int32_t EffectiveSpeed(std::int32_t speed);
+
 // One movement tick. A run ends on the first tick that begins with the coordinate past its end; until
-// then each tick advances the coordinate by the speed and gives the window's next place.
+// then each tick advances the coordinate by EffectiveSpeed(speed) and gives the window's next place (sums
+// held to the 32-bit range, so hand-edited offsets cannot wrap round).
 enum class StepResult { Moved, RunEnded, NoPath };
 struct StepOutcome {
     StepResult Result = StepResult::NoPath;

@@ -158,6 +158,7 @@ void Program::SettingsChangedOutside() {
     if (ended_)
         return;
     store_.Refresh();
+    const LoadedSettings before = Loaded;
     Loaded = LoadSettings(store_);
     ReloadDisplay();
     if (Loaded.TrayNotification == 1) {
@@ -166,7 +167,7 @@ void Program::SettingsChangedOutside() {
     } else {
         RemoveTrayIcon();
     }
-    Q_EMIT LoadedSettingsChanged();
+    Q_EMIT LoadedSettingsChanged(before);
 }
 
 void Program::NewDay() {

@@ -91,8 +91,9 @@ public:
     QString HelpFile;
 
 Q_SIGNALS:
-    // Loaded holds settings saved by someone else; the dialog compares its working copy with them.
-    void LoadedSettingsChanged();
+    // Loaded holds settings saved by someone else; before: the settings loaded until then, which the
+    // dialog's working copy started from.
+    void LoadedSettingsChanged(const desk::LoadedSettings& before);
 
 private:
     void LoadMainWindow();

@@ -16,12 +16,44 @@ LoadedSettings Loaded() {
     return s;
 }
 
-// The dialog's field table changes the date and back; here a stored text that names no date, which never
-// equals the pending date.
-TEST(DeskSetupRules, AStoredTextThatIsNoDateAlwaysDiffers) {
-    LoadedSettings broken = Loaded();
-    broken.Date = QStringLiteral("not a date");
-    EXPECT_TRUE(desk::SettingsDiffer(broken, QDate(2025, 7, 13), broken));
+TEST(DeskSetupRules, AfterAnOutsideSaveOnlyTheUsersEditsStay) {
+    const LoadedSettings before = Loaded(); // dated 13 July 2025
+    LoadedSettings after = before;
+    after.Title = QStringLiteral("From elsewhere");
+    after.TextFontSize = 30;
+    after.Date = QStringLiteral("2026-01-02");
+    after.RepeatYearly = 1;
+    const QString typed = QStringLiteral("Typed");
+    const QDate loadedDate(2025, 7, 13), pickedDate(2025, 8, 1);
+    const struct {
+        const char* name;
+        QString title;
+        std::int32_t size;
+        std::optional<QDate> date;
+        QString keptTitle; // empty: follows
+        bool sizeKept;
+        bool dateFollows;
+    } rows[] = {
+        {"nothing edited: all follow", before.Title, 16, loadedDate, {}, false, true},
+        {"edited title and date stay", typed, 16, pickedDate, typed, false, false},
+        {"edited size stays, a title typed back follows", before.Title, 20, loadedDate, {}, true, true},
+        {"a date entry left invalid stays", before.Title, 16, std::nullopt, {}, false, false},
+    };
+    for (const auto& r : rows) {
+        LoadedSettings pending = before;
+        pending.Title = r.title;
+        pending.TextFontSize = r.size;
+        LoadedSettings expected = after;
+        if (!r.keptTitle.isEmpty())
+            expected.Title = r.keptTitle;
+        if (r.sizeKept)
+            expected.TextFontSize = r.size;
+        if (!r.dateFollows)
+            expected.Date = before.Date;
+        const desk::FollowedSettings f = desk::FollowLoadedSettings(pending, r.date, before, after);
+        EXPECT_EQ(f.DateFollows, r.dateFollows) << r.name;
+        EXPECT_TRUE(f.Pending == expected) << r.name;
+    }
 }
 
 // The dialogs' sample tests check the line break and the target day's text; here the day count and

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -17,6 +18,9 @@ using desk::StepResult;
 // A 1024 x 768 pixel screen at 15 twips per pixel, a window 3000 x 1000 twips with a client area of
 // 200 x 67 pixels.
 const PathGeometry kScreen{3000, 1000, 15360, 11520, 200, 67};
+
+constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+constexpr int kMin = std::numeric_limits<std::int32_t>::min();
 
 // A path whose every field holds a marker, so fields a set-up must leave alone can be seen untouched.
 MovementPath Marked() {
@@ -131,6 +135,7 @@ TEST(Movement, OneTickByDirection) {
         int coordinate, end;
         StepResult result;
         int coordinateAfter, nextLeft, nextTop;
+        int speed = 100;
     } rows[] = {
         {QStringLiteral("Forward"), 500, -200, StepResult::Moved, 400, -2600, 700},
         {QStringLiteral("Forward"), -200, -200, StepResult::Moved, -300, -3300, 700}, // equal still steps
@@ -141,10 +146,15 @@ TEST(Movement, OneTickByDirection) {
         {QStringLiteral("Upward"), 12520, -67, StepResult::Moved, 12420, 800, 10420},
         {QStringLiteral("Upward"), -68, -67, StepResult::RunEnded, -68, 0, 0},
         {QStringLiteral("forward"), 500, -200, StepResult::NoPath, 500, 0, 0},
+        // Hand-edited speeds: held to 1 .. 32767.
+        {QStringLiteral("Forward"), 500, -200, StepResult::Moved, -32267, -35267, 700, kMax},
+        {QStringLiteral("Backward"), 18360, 18360, StepResult::Moved, 51127, 48127, 700, kMax},
+        {QStringLiteral("Downward"), -67, 12520, StepResult::Moved, -66, 800, -2066, kMin},
+        {QStringLiteral("Upward"), 12520, -67, StepResult::Moved, 12519, 800, 10519, 0},
     };
     for (const auto& r : rows) {
         MovementPath path{r.direction, r.coordinate, r.end, 700, 800, 3000, 2000};
-        const desk::StepOutcome out = desk::StepMovement(path, 100, PathOptions{});
+        const desk::StepOutcome out = desk::StepMovement(path, r.speed, PathOptions{});
         EXPECT_EQ(out.Result, r.result) << r.direction.toStdString() << " " << r.coordinate;
         EXPECT_EQ(path.Coordinate, r.coordinateAfter) << r.direction.toStdString() << " " << r.coordinate;
         if (r.result == StepResult::Moved) {
@@ -159,18 +169,24 @@ TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
         QString direction;
         int horizontal, vertical;
         int nextLeft, nextTop;
+        int offsetHoriz = 120, offsetVert = -45;
     } rows[] = {
-        {QStringLiteral("Forward"), 1, 0, 17260, 700 + 120}, {QStringLiteral("Forward"), 0, 1, 17260, 700},
-        {QStringLiteral("Forward"), 2, 1, 17260, 700},       {QStringLiteral("Upward"), 1, 0, 800, 10000},
+        {QStringLiteral("Forward"), 1, 0, 17260, 700 + 120},
+        {QStringLiteral("Forward"), 0, 1, 17260, 700},
+        {QStringLiteral("Forward"), 2, 1, 17260, 700},
+        {QStringLiteral("Upward"), 1, 0, 800, 10000},
         {QStringLiteral("Upward"), 0, 1, 800 - 45, 10000},
+        {QStringLiteral("Forward"), 1, 0, 17260, kMax, kMax,
+         0}, // hand-edited offsets stop at the range's end
+        {QStringLiteral("Upward"), 0, 1, kMax, 10000, 0, kMax},
     };
     for (const auto& r : rows) {
         MovementPath path{r.direction, 20000, 0, 700, 800, 2640, 9900};
         PathOptions placement;
         placement.Horizontal = r.horizontal;
         placement.Vertical = r.vertical;
-        placement.OffSetHoriz = 120;
-        placement.OffSetVert = -45;
+        placement.OffSetHoriz = r.offsetHoriz;
+        placement.OffSetVert = r.offsetVert;
         const desk::StepOutcome out = desk::StepMovement(path, 100, placement);
         EXPECT_EQ(out.NextLeft, r.nextLeft) << r.direction.toStdString() << r.horizontal << r.vertical;
         EXPECT_EQ(out.NextTop, r.nextTop) << r.direction.toStdString() << r.horizontal << r.vertical;

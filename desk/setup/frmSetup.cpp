@@ -254,8 +254,13 @@ void frmSetup::tvwOptions_Click() {
 }
 
 void frmSetup::RestoreLoadedSettings() {
-    LoadedSettings& p = PendingSettings;
-    p = program_.Loaded;
+    PendingSettings = program_.Loaded;
+    ShowPendingSettings(true);
+}
+
+// Fills every control from the working copy; the date entry too when withDate is set.
+void frmSetup::ShowPendingSettings(bool withDate) {
+    const LoadedSettings& p = PendingSettings;
 
     ui::ShowSwatch(picFontColour, p.TextFontColor);
     ui::ShowSwatch(picBackColour, p.BackgroundColor);
@@ -272,7 +277,8 @@ void frmSetup::RestoreLoadedSettings() {
     txtTitle->setText(p.Title);
     txtTarget->setText(p.Target);
     txtTargetPassed->setText(p.TargetPassed);
-    dateEntry->ShowStoredDate(p.Date);
+    if (withDate)
+        dateEntry->ShowStoredDate(p.Date);
 
     ui::SelectOption(grpStyle, p.Style);
     ui::SelectOption(grpHoriz, p.Horizontal);
@@ -309,13 +315,26 @@ void frmSetup::RestoreLoadedSettings() {
     UpdateChangedState();
 }
 
-void frmSetup::LoadedSettingsChanged() {
-    // Saved elsewhere (the other program, a hand edit): a dialog without edits shows the new values; the
-    // user's pending edits stay as they are, only compared with the new values now.
-    if (settingsChanged_)
-        UpdateChangedState();
-    else
+void frmSetup::LoadedSettingsChanged(const LoadedSettings& before) {
+    // Saved elsewhere (the other program, a hand edit): Restore now brings back the new date.
+    dateEntry->SetLoadedDateText(program_.Loaded.Date);
+    if (!settingsChanged_) {
         RestoreLoadedSettings();
+        return;
+    }
+    // With edits pending, whatever the user left alone takes the new value and the edits stay, so that
+    // saving them does not write the old values over the other program's.
+    const std::optional<QDate> pendingDate =
+        dateEntry->HasValidDate() ? std::optional(dateEntry->PendingDate()) : std::nullopt;
+    const FollowedSettings followed =
+        FollowLoadedSettings(PendingSettings, pendingDate, before, program_.Loaded);
+    PendingSettings = followed.Pending;
+    const bool wasLoading = Loading;
+    Loading = true;
+    dateEntry->SetLoading(true);
+    ShowPendingSettings(followed.DateFollows);
+    dateEntry->SetLoading(false);
+    Loading = wasLoading;
 }
 
 void frmSetup::ReloadSyncedTexts() {
@@ -376,7 +395,8 @@ void frmSetup::RefreshSampleText() {
 }
 
 void frmSetup::UpdateChangedState() {
-    settingsChanged_ = SettingsDiffer(PendingSettings, dateEntry->PendingDate(), program_.Loaded);
+    const QDate shownDate = dateEntry->HasValidDate() ? dateEntry->PendingDate() : QDate();
+    settingsChanged_ = SettingsDiffer(PendingSettings, shownDate, program_.Loaded);
     for (QPushButton* b : {cmdOK, cmdApply, cmdRestoreSettings})
         b->setEnabled(settingsChanged_);
     if (settingsChanged_) {

@@ -132,7 +132,8 @@ private:
     void Form_Load();
     void tvwOptions_Click();
     void RestoreLoadedSettings();
-    void LoadedSettingsChanged();
+    void ShowPendingSettings(bool withDate);
+    void LoadedSettingsChanged(const LoadedSettings& before);
     void ReloadSyncedTexts();
     void UpdateChangedState();
     void RefreshSampleFormat();

@@ -688,6 +688,13 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
     const Edit date = [](D& d, bool back) {
         Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2025, 7, back ? 13 : 14)));
     };
+    // A stored date that cannot be read opens as no change; a typed date is one, and Restore takes it back.
+    const Edit unreadableDate = [](D& d, bool back) {
+        if (back)
+            Click(d.cmdRestoreSettings);
+        else
+            Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2025, 7, 13)));
+    };
     const Edit background = [](D& d, bool) {
         const auto previous =
             ui::SetColorAnswerer([](const QColor& c) { return QColor(c.red() ^ 1, c.green(), c.blue()); });
@@ -711,6 +718,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         {"Target", "General", {}, text(&D::txtTarget)},
         {"TargetPassed", "General", {}, text(&D::txtTargetPassed)},
         {"Date", "General", {}, date},
+        {"Date", "General", {{"Date", "next summer"}}, unreadableDate},
         {"RepeatYearly", "General", {}, box(&D::chkRepeatYearly)},
         {"TextFontName", "Style", {}, font([](ui::FontChoice& f, bool back) {
              f.Name = back ? f.Name.chopped(1) : f.Name + u'x';
@@ -744,8 +752,10 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         Put("Movement", "1");
         Put("Speed", "40");
         Put("Interval", "5");
+        Put("Date", "2025-07-13", Section::Common);
         for (const auto& [key, value] : r.stored)
-            Put(key, QString::fromLatin1(value));
+            Put(key, QString::fromLatin1(value),
+                qstrcmp(key, "Date") == 0 ? Section::Common : Section::Desktop);
         program.reset();
         Settle();
         desk::frmSetup& d = Open();
@@ -809,34 +819,44 @@ TEST_F(DeskSetup, NotifyOnTargetIsEditedRestoredAndApplied) {
     EXPECT_EQ(program->Loaded.NotifyOnTarget, 0);
 }
 
-TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndSparesPendingEdits) {
-    const struct {
-        const char* name;
-        bool editFirst;
-        const char* titleShown;
-        bool applyEnabled;
-    } rows[] = {
-        {"no edits: the dialog shows the new values", false, "From the screensaver", false},
-        {"a pending edit stays, compared with the new values", true, "Typed here", true},
-    };
-    for (const auto& row : rows) {
-        Put("Title", "Before", Section::Common);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
-        if (row.editFirst)
-            Retype(d.txtTitle, QStringLiteral("Typed here"));
-        const desk::frmMain* before = program->MainWindow();
-        Put("Title", "From the screensaver", Section::Common);
-        program->SettingsChangedOutside();
-        Settle();
-        EXPECT_NE(program->MainWindow(), before) << row.name;
-        EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("From the screensaver")))
-            << row.name;
-        EXPECT_EQ(d.txtTitle->text(), QString::fromUtf8(row.titleShown)) << row.name;
-        EXPECT_EQ(d.cmdApply->isEnabled(), row.applyEnabled) << row.name;
-        EXPECT_TRUE(d.isVisible()) << row.name;
-    }
+// Another program saves while the dialog holds an edit: the window is rebuilt, the dialog shows the
+// values saved there for everything the user left alone, keeps the edit, and Apply stores both.
+TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlone) {
+    Put("Title", "Before", Section::Common);
+    Put("TextFontSize", "16");
+    desk::frmSetup& d = Open();
+    ShowPage(d, QStringLiteral("Style"));
+    const auto previous = ui::SetFontAnswerer([](const ui::FontChoice& f) {
+        ui::FontChoice c = f;
+        c.Size = 24;
+        return std::optional(c);
+    });
+    Click(d.cmdFormatText);
+    ui::SetFontAnswerer(previous);
+    ASSERT_TRUE(d.cmdApply->isEnabled());
+
+    const desk::frmMain* before = program->MainWindow();
+    Put("Title", "From the screensaver", Section::Common);
+    Put("Date", "2025-12-24", Section::Common);
+    Put("RepeatYearly", "1", Section::Common);
+    program->SettingsChangedOutside();
+    Settle();
+    EXPECT_NE(program->MainWindow(), before);
+    EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("From the screensaver")));
+    EXPECT_EQ(d.txtTitle->text(), QStringLiteral("From the screensaver"));
+    EXPECT_EQ(d.dateEntry->txtDate->text(), core::FormatShortDate(QDate(2025, 12, 24)));
+    EXPECT_TRUE(d.chkRepeatYearly->isChecked());
+    EXPECT_EQ(d.Pending().TextFontSize, 24);
+    EXPECT_TRUE(d.cmdApply->isEnabled());
+    EXPECT_TRUE(d.isVisible());
+
+    Click(d.cmdApply);
+    Settle();
+    EXPECT_EQ(Stored("Title", Section::Common), QStringLiteral("From the screensaver"));
+    EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2025, 12, 24));
+    EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
+    EXPECT_EQ(Stored("TextFontSize"), QStringLiteral("24"));
+    EXPECT_FALSE(d.cmdApply->isEnabled());
 }
 
 TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuildsAndRestarts) {
