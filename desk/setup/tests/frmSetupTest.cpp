@@ -80,6 +80,12 @@ protected:
         store.writes.clear();
         return *dialog;
     }
+    // A fresh program over the store as it now is, with its dialog open.
+    desk::frmSetup& Reopen() {
+        program.reset();
+        Settle();
+        return Open();
+    }
     desk::frmSetup* Dialog() const { return qobject_cast<desk::frmSetup*>(program->SettingsDialog()); }
     static void Settle() {
         QCoreApplication::processEvents();
@@ -100,6 +106,16 @@ protected:
         const QRect r = d.tvwOptions->visualItemRect(found.first());
         QTest::mouseClick(d.tvwOptions->viewport(), Qt::LeftButton, {}, r.center());
     }
+    // Answers the font box with the dialog's font as `change` leaves it.
+    static void ChooseFont(desk::frmSetup& d, const std::function<void(ui::FontChoice&)>& change) {
+        const auto previous = ui::SetFontAnswerer([&](const ui::FontChoice& f) {
+            ui::FontChoice c = f;
+            change(c);
+            return std::optional(c);
+        });
+        Click(d.cmdFormatText);
+        ui::SetFontAnswerer(previous);
+    }
     QSet<QString> Writes() const { return QSet<QString>(store.writes.cbegin(), store.writes.cend()); }
 
     core::ScopedToday today{QDate(2024, 5, 10)};
@@ -112,26 +128,14 @@ private:
 };
 
 TEST_F(DeskSetup, CloseWithoutAnEditWritesOnlyThePlacement) {
-    const struct {
-        const char* tray;
-        bool stillLoaded;
-    } rows[] = {{"0", false}, {"1", true}};
-    for (const auto& row : rows) {
-        Put("TrayNotification", row.tray);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
-        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
-        EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
-        Click(d.cmdCancel);
-        Settle();
-        EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend())) << row.tray;
-        EXPECT_EQ(program->SettingsDialog() != nullptr, row.stillLoaded) << row.tray;
-        if (program->SettingsDialog()) {
-            EXPECT_FALSE(program->SettingsDialog()->isVisible());
-        }
-        EXPECT_TRUE(program->MainWindow() && !program->Ended()) << row.tray;
-    }
+    desk::frmSetup& d = Open();
+    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+    EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
+    Click(d.cmdCancel);
+    Settle();
+    EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
+    EXPECT_FALSE(program->SettingsDialog());
+    EXPECT_TRUE(program->MainWindow() && !program->Ended());
 }
 
 TEST_F(DeskSetup, ClosingTheWindowWithTheIconOnPutsTheDialogAwayAsCancelDoes) {
@@ -157,13 +161,12 @@ TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
     desk::frmSetup& d = Open();
     const desk::frmMain* before = program->MainWindow();
     const int widthBefore = before->width();
-    Retype(d.txtTitle, QStringLiteral("A much longer title than before, for the window"));
+    const QString title = QStringLiteral("A much longer title than before, for the window");
+    Retype(d.txtTitle, title);
     EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Cancel"));
-    EXPECT_TRUE(d.cmdApply->isEnabled());
     Click(d.cmdApply);
     Settle();
-    EXPECT_EQ(Stored("Title", Section::Common),
-              QStringLiteral("A much longer title than before, for the window"));
+    EXPECT_EQ(Stored("Title", Section::Common), title);
     ASSERT_TRUE(program->MainWindow());
     EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("A much longer title")));
     EXPECT_GT(program->MainWindow()->width(), widthBefore);
@@ -175,8 +178,6 @@ TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
     Click(d.cmdCancel);
     Settle();
     EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
-    EXPECT_EQ(Stored("Title", Section::Common),
-              QStringLiteral("A much longer title than before, for the window"));
 }
 
 TEST_F(DeskSetup, ClearingMovementStopsTheWindowAtItsStoredPlaceAndCancelRestartsIt) {
@@ -231,12 +232,10 @@ TEST_F(DeskSetup, OnTheTargetDayTheStyleOptionsAreOffAndTheSampleShowsTheDisplay
         QDate today;
         bool styleEnabled;
     } rows[] = {{QDate(2025, 7, 13), false}, {QDate(2025, 7, 20), false}, {QDate(2025, 7, 12), true}};
+    Put("Target", "It is here!", Section::Common);
     for (const auto& row : rows) {
         core::ScopedToday day(row.today);
-        program.reset();
-        Settle();
-        Put("Target", "It is here!", Section::Common);
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled) << row.today.toString().toStdString();
         EXPECT_EQ(d.optStyle[1]->isEnabled(), row.styleEnabled);
         if (!row.styleEnabled)
@@ -275,11 +274,6 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
         EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled);
     }
     EXPECT_TRUE(store.writes.isEmpty());
-    // Today typed and applied: the reloaded settings are on the target day.
-    Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2024, 5, 10)));
-    Click(d.cmdApply);
-    EXPECT_FALSE(d.optStyle[0]->isEnabled() || d.optStyle[1]->isEnabled());
-    EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
 }
 
 TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
@@ -293,9 +287,7 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
     for (const auto& row : rows) {
         Put("Date", "2025-07-13", Section::Common);
         Put("TrayNotification", row.ok ? "1" : "0");
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2026, 1, 1)));
         Click(row.ok ? d.cmdOK : d.cmdApply);
         Settle();
@@ -307,7 +299,6 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
         EXPECT_EQ(core::ParseDateText(d.dateEntry->txtDate->text()), QDate(2026, 1, 1))
             << row.edit.toStdString();
         EXPECT_FALSE(d.SettingsChanged()) << row.edit.toStdString();
-        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
     }
 }
 
@@ -318,13 +309,11 @@ TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
     EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
     EXPECT_FALSE(d.optStyle[0]->isEnabled());
     Click(d.chkRepeatYearly);
-    EXPECT_EQ(d.lblSampleText->text(), QStringLiteral("Main Title Text (Change this!!) 11 months  25 days!"));
+    EXPECT_TRUE(d.lblSampleText->text().endsWith(QStringLiteral(" 11 months  25 days!")));
     EXPECT_TRUE(d.optStyle[0]->isEnabled());
-    EXPECT_TRUE(d.cmdApply->isEnabled());
     Click(d.cmdRestoreSettings);
     EXPECT_FALSE(d.chkRepeatYearly->isChecked());
     EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
-    EXPECT_FALSE(d.cmdApply->isEnabled());
 
     // Applied, the window counts to the return too; the stored date stays as it was.
     Click(d.chkRepeatYearly);
@@ -340,24 +329,14 @@ TEST_F(DeskSetup, TheStoredPageIsShown) {
     const struct {
         const char* stored;
         int option;
-        const char* title;
-    } rows[] = {
-        {"5", 5, "Hints"},      {"1", 1, "General Settings"}, {"4", 4, "Position Settings"},
-        {"6", 6, "Quick Help"}, {"9", 1, "General Settings"}, {"0", 1, "General Settings"},
-    };
+    } rows[] = {{"5", 5}, {"6", 6}, {"9", 1}, {"0", 1}};
     for (const auto& row : rows) {
         Put("SetupOption", row.stored);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         EXPECT_EQ(d.SetupOption(), row.option) << row.stored;
-        EXPECT_EQ(d.lblOptionsTitle->text(), QString::fromUtf8(row.title)) << row.stored;
         for (int i = 1; i <= 6; ++i)
             EXPECT_EQ(d.fraOptions[i]->isVisible(), i == row.option) << row.stored << " page " << i;
         EXPECT_EQ(d.tvwOptions->currentItem()->data(0, Qt::UserRole).toInt(), row.option);
-        const auto movement = d.tvwOptions->findItems(QStringLiteral("Movement"), Qt::MatchExactly);
-        ASSERT_EQ(movement.size(), 1);
-        EXPECT_TRUE(movement.first()->isExpanded());
     }
     // The page shown last is remembered.
     desk::frmSetup& d = Open();
@@ -366,50 +345,9 @@ TEST_F(DeskSetup, TheStoredPageIsShown) {
     EXPECT_EQ(Stored("SetupOption"), QStringLiteral("2"));
 }
 
-TEST_F(DeskSetup, OffsetSlidersShowTheirAmount) {
-    const struct {
-        const char* position;
-        Qt::Key key;
-        const char* left;
-        const char* right;
-        bool horizontal;
-        int value;
-    } rows[] = {
-        {"0", Qt::Key_Right, "Lower", "Higher", true, 119},
-        {"0", Qt::Key_PageDown, "Lower", "Higher", true, 130},
-        {"1", Qt::Key_Right, "Left", "Right", false, 121},
-        {"1", Qt::Key_PageUp, "Left", "Right", false, 130},
-    };
-    for (const auto& row : rows) {
-        Put("Movement", "1");
-        Put("Position", row.position);
-        Put("Horizontal", "1");
-        Put("Vertical", "1");
-        Put("OffSetHoriz", "120");
-        Put("OffSetVert", "120");
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
-        ShowPage(d, QStringLiteral("Position"));
-        QScrollBar* shown = row.horizontal ? d.HScrollOffSetHoriz : d.HScrollOffSetVert;
-        QScrollBar* hidden = row.horizontal ? d.HScrollOffSetVert : d.HScrollOffSetHoriz;
-        EXPECT_TRUE(shown->isVisible() && shown->isEnabled());
-        EXPECT_FALSE(hidden->isVisible());
-        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(row.horizontal ? -120 : 120));
-        QTest::keyClick(shown, row.key);
-        const int value = shown->value();
-        EXPECT_EQ(value, row.value) << row.position << " " << row.key;
-        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(row.horizontal ? -value : value));
-        EXPECT_EQ(d.lblOffsetLeft->text(), QString::fromUtf8(row.left));
-        EXPECT_EQ(d.lblOffsetRight->text(), QString::fromUtf8(row.right));
-        // The moving window reads the offset before it is saved.
-        const desk::PathOptions pending = program->PendingPlacement();
-        EXPECT_EQ(row.horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
-        EXPECT_TRUE(store.writes.isEmpty());
-    }
-}
-
-TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
+// The placement shows one offset bar, which reaches from edge to edge of the screen whatever the
+// window's size; a step shows its amount at once, and the moving window reads it before it is saved.
+TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
     const struct {
         const char* position;
         bool wide; // the window is wider and taller than the screen: each bar's ends swap sides
@@ -417,11 +355,12 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
     for (const auto& row : rows) {
         Put("Movement", "1");
         Put("Position", row.position);
+        Put("Horizontal", "1");
+        Put("Vertical", "1");
         Put("TextFontSize", row.wide ? "400" : "10");
         Put("Style", row.wide ? "1" : "0");
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
+        ShowPage(d, QStringLiteral("Position"));
         const QSizeF screen(d.screen()->geometry().width() * ui::TwipsPerPixelX(),
                             d.screen()->geometry().height() * ui::TwipsPerPixelY());
         const desk::frmMain* w = program->MainWindow();
@@ -435,27 +374,16 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
         EXPECT_EQ(bar->minimum(), std::min(leftEnd, -leftEnd)) << row.position << row.wide;
         EXPECT_EQ(bar->maximum(), std::max(leftEnd, -leftEnd)) << row.position << row.wide;
         EXPECT_EQ(bar->invertedAppearance(), leftEnd > 0) << row.position << row.wide;
-    }
-}
-
-TEST_F(DeskSetup, TheHorizontalSliderRunsFromLowerToHigher) {
-    Put("Movement", "1");
-    Put("Horizontal", "1");
-    desk::frmSetup& d = Open();
-    ShowPage(d, QStringLiteral("Position"));
-    const struct {
-        Qt::Key key;
-        int value;
-        const char* amount;
-    } rows[] = {
-        {Qt::Key_Left, 1, "-1"}, // towards "Lower" on the left: the run goes lower, the amount below centre
-        {Qt::Key_Left, 2, "-2"}, {Qt::Key_Right, 1, "-1"}, {Qt::Key_Right, 0, "0"}, {Qt::Key_Right, -1, "1"},
-    };
-    for (const auto& row : rows) {
-        QTest::keyClick(d.HScrollOffSetHoriz, row.key);
-        EXPECT_EQ(d.HScrollOffSetHoriz->value(), row.value);
-        EXPECT_EQ(d.lblOffSetAmount->text(), QString::fromUtf8(row.amount));
-        EXPECT_EQ(program->PendingPlacement().OffSetHoriz, row.value);
+        EXPECT_TRUE(bar->isVisible() && bar->isEnabled());
+        EXPECT_FALSE((horizontal ? d.HScrollOffSetVert : d.HScrollOffSetHoriz)->isVisible());
+        EXPECT_EQ(d.lblOffsetLeft->text(), horizontal ? QStringLiteral("Lower") : QStringLiteral("Left"));
+        QTest::keyClick(bar, Qt::Key_Right); // a step towards the right end
+        const int value = bar->value();
+        EXPECT_EQ(value, leftEnd > 0 ? -1 : 1) << row.position << row.wide;
+        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(horizontal ? -value : value));
+        const desk::PathOptions pending = program->PendingPlacement();
+        EXPECT_EQ(horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
+        EXPECT_TRUE(store.writes.isEmpty());
     }
 }
 
@@ -577,9 +505,7 @@ TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
             f.write("[Desktop Entry]\nName=Quindle\n");
         }
         Put("RunStartup", row.loaded);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         if (row.clickRunStartup)
             Click(d.chkRunStartup);
         else
@@ -598,9 +524,7 @@ TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
     } rows[] = {{"0", true, true}, {"1", false, false}};
     for (const auto& row : rows) {
         Put("TrayNotification", row.loaded);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         EXPECT_EQ(program->TrayIcon() != nullptr, *row.loaded == '1');
         ShowPage(d, QStringLiteral("General"));
         Click(d.chkTrayNotification);
@@ -610,37 +534,6 @@ TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
         EXPECT_EQ(program->SettingsDialog() != nullptr, row.loadedAfterOK) << row.loaded;
         EXPECT_FALSE(program->SettingsDialog() && program->SettingsDialog()->isVisible());
     }
-}
-
-TEST_F(DeskSetup, ExitProgramEndsTheProgram) {
-    Put("TrayNotification", "1");
-    desk::frmSetup& d = Open();
-    ASSERT_TRUE(program->TrayIcon());
-    Click(d.cmdExitProgram);
-    Settle();
-    EXPECT_TRUE(program->Ended());
-    EXPECT_FALSE(program->TrayIcon());
-    EXPECT_FALSE(program->SettingsDialog());
-    EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
-}
-
-TEST_F(DeskSetup, RestoreSettingsBringsBackTheLoadedValues) {
-    Put("Speed", "40");
-    Put("Movement", "1");
-    desk::frmSetup& d = Open();
-    Retype(d.txtTitle, QStringLiteral("Changed"));
-    ShowPage(d, QStringLiteral("Movement"));
-    QTest::keyClick(d.HScrollSpeed, Qt::Key_PageUp);
-    EXPECT_EQ(d.lblSpeed->text(), QStringLiteral("50"));
-    ShowPage(d, QStringLiteral("Style"));
-    Click(d.optStyle[1]);
-    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Changed\n")));
-    Click(d.cmdRestoreSettings);
-    EXPECT_EQ(d.lblSpeed->text(), QStringLiteral("40"));
-    EXPECT_TRUE(d.optStyle[0]->isChecked());
-    EXPECT_FALSE(d.lblSampleText->text().contains(u'\n'));
-    EXPECT_FALSE(d.SettingsChanged());
-    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
 }
 
 // Clicks the next button of a group, or the one before it to go back.
@@ -654,8 +547,8 @@ template <std::size_t N> void Step(const std::array<QRadioButton*, N>& group, bo
 }
 
 // Every field the dialog compares with the loaded settings: changed through its control, OK and Apply
-// come on; changed back, they go off again.
-TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
+// come on; changed back, or taken back by Restore, they go off again.
+TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
     using D = desk::frmSetup;
     using Edit = std::function<void(D&, bool back)>;
     const auto box = [](QCheckBox* D::*b) -> Edit { return [b](D& d, bool) { Click(d.*b); }; };
@@ -674,15 +567,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         };
     };
     const auto font = [](std::function<void(ui::FontChoice&, bool)> change) -> Edit {
-        return [change](D& d, bool back) {
-            const auto previous = ui::SetFontAnswerer([&](const ui::FontChoice& f) {
-                ui::FontChoice c = f;
-                change(c, back);
-                return std::optional(c);
-            });
-            Click(d.cmdFormatText);
-            ui::SetFontAnswerer(previous);
-        };
+        return [change](D& d, bool back) { ChooseFont(d, [&](ui::FontChoice& c) { change(c, back); }); };
     };
     const auto radio = [](auto group) -> Edit { return [group](D& d, bool back) { Step(d.*group, back); }; };
     const Edit date = [](D& d, bool back) {
@@ -720,6 +605,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         {"Date", "General", {}, date},
         {"Date", "General", {{"Date", "next summer"}}, unreadableDate},
         {"RepeatYearly", "General", {}, box(&D::chkRepeatYearly)},
+        {"NotifyOnTarget", "General", {}, box(&D::chkNotifyOnTarget)},
         {"TextFontName", "Style", {}, font([](ui::FontChoice& f, bool back) {
              f.Name = back ? f.Name.chopped(1) : f.Name + u'x';
          })},
@@ -756,15 +642,17 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         for (const auto& [key, value] : r.stored)
             Put(key, QString::fromLatin1(value),
                 qstrcmp(key, "Date") == 0 ? Section::Common : Section::Desktop);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         ShowPage(d, QString::fromLatin1(r.page));
         ASSERT_FALSE(d.cmdOK->isEnabled()) << r.field;
         r.edit(d, false);
         EXPECT_TRUE(d.cmdOK->isEnabled() && d.cmdApply->isEnabled()) << r.field;
         r.edit(d, true);
         EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field;
+        r.edit(d, false);
+        Click(d.cmdRestoreSettings);
+        EXPECT_FALSE(d.SettingsChanged() || d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field;
+        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close")) << r.field;
     }
 }
 
@@ -808,11 +696,6 @@ TEST_F(DeskSetup, NotifyOnTargetIsEditedRestoredAndApplied) {
     ShowPage(d, QStringLiteral("General"));
     EXPECT_TRUE(d.chkNotifyOnTarget->isChecked()); // on without a stored value
     Click(d.chkNotifyOnTarget);
-    EXPECT_TRUE(d.cmdApply->isEnabled());
-    Click(d.cmdRestoreSettings);
-    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked());
-    EXPECT_FALSE(d.cmdApply->isEnabled());
-    Click(d.chkNotifyOnTarget);
     Click(d.cmdApply);
     Settle();
     EXPECT_EQ(Stored("NotifyOnTarget"), QStringLiteral("0"));
@@ -826,13 +709,7 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     Put("TextFontSize", "16");
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Style"));
-    const auto previous = ui::SetFontAnswerer([](const ui::FontChoice& f) {
-        ui::FontChoice c = f;
-        c.Size = 24;
-        return std::optional(c);
-    });
-    Click(d.cmdFormatText);
-    ui::SetFontAnswerer(previous);
+    ChooseFont(d, [](ui::FontChoice& c) { c.Size = 24; });
     ASSERT_TRUE(d.cmdApply->isEnabled());
 
     const desk::frmMain* before = program->MainWindow();
