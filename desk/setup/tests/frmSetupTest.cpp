@@ -127,17 +127,6 @@ private:
     ui::MessageAnswerer previousAnswerer_;
 };
 
-TEST_F(DeskSetup, CloseWithoutAnEditWritesOnlyThePlacement) {
-    desk::frmSetup& d = Open();
-    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
-    EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
-    Click(d.cmdCancel);
-    Settle();
-    EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
-    EXPECT_FALSE(program->SettingsDialog());
-    EXPECT_TRUE(program->MainWindow() && !program->Ended());
-}
-
 // The Movement box acts on the window at once: cleared, the window stops at its stored place; ticked,
 // it starts moving. Cancel, or closing the dialog while the icon keeps it loaded, undoes it.
 TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
@@ -186,10 +175,13 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
     }
 }
 
-TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
+// Opened, the dialog has nothing to save; an applied edit is saved and shown at once, and closing after
+// it writes only the dialog's own place.
+TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValuesAndWritesOnlyThePlacement) {
     desk::frmSetup& d = Open();
-    const desk::frmMain* before = program->MainWindow();
-    const int widthBefore = before->width();
+    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+    EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
+    const int widthBefore = program->MainWindow()->width();
     const QString title = QStringLiteral("A much longer title than before, for the window");
     Retype(d.txtTitle, title);
     EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Cancel"));
@@ -207,6 +199,8 @@ TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
     Click(d.cmdCancel);
     Settle();
     EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
+    EXPECT_FALSE(program->SettingsDialog());
+    EXPECT_TRUE(program->MainWindow() && !program->Ended());
 }
 
 TEST_F(DeskSetup, ThePauseSliderSetsThePauseTimerAtOnce) {
@@ -677,7 +671,7 @@ TEST_F(DeskSetup, TheSpeedSliderLeavesTheRunningWindowAloneUntilApply) {
 
 } // namespace
 
-TEST_F(DeskSetup, NotifyOnTargetIsEditedRestoredAndApplied) {
+TEST_F(DeskSetup, TheNotificationBoxIsOnUntilClearedAndApplied) {
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("General"));
     EXPECT_TRUE(d.chkNotifyOnTarget->isChecked()); // on without a stored value
