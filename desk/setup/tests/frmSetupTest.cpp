@@ -648,6 +648,10 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
         Click(d.cmdRestoreSettings);
         EXPECT_FALSE(d.SettingsChanged() || d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field;
         EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close")) << r.field;
+        // Restore shows the loaded value in the control too: an edit from there and its undo leave no change.
+        r.edit(d, false);
+        r.edit(d, true);
+        EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field << " after Restore";
     }
 }
 
