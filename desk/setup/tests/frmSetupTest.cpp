@@ -80,6 +80,12 @@ protected:
         store.writes.clear();
         return *dialog;
     }
+    // A fresh program over the store as it now is, with its dialog open.
+    desk::frmSetup& Reopen() {
+        program.reset();
+        Settle();
+        return Open();
+    }
     desk::frmSetup* Dialog() const { return qobject_cast<desk::frmSetup*>(program->SettingsDialog()); }
     static void Settle() {
         QCoreApplication::processEvents();
@@ -100,6 +106,16 @@ protected:
         const QRect r = d.tvwOptions->visualItemRect(found.first());
         QTest::mouseClick(d.tvwOptions->viewport(), Qt::LeftButton, {}, r.center());
     }
+    // Answers the font box with the dialog's font as `change` leaves it.
+    static void ChooseFont(desk::frmSetup& d, const std::function<void(ui::FontChoice&)>& change) {
+        const auto previous = ui::SetFontAnswerer([&](const ui::FontChoice& f) {
+            ui::FontChoice c = f;
+            change(c);
+            return std::optional(c);
+        });
+        Click(d.cmdFormatText);
+        ui::SetFontAnswerer(previous);
+    }
     QSet<QString> Writes() const { return QSet<QString>(store.writes.cbegin(), store.writes.cend()); }
 
     core::ScopedToday today{QDate(2024, 5, 10)};
@@ -111,59 +127,67 @@ private:
     ui::MessageAnswerer previousAnswerer_;
 };
 
-TEST_F(DeskSetup, CloseWithoutAnEditWritesOnlyThePlacement) {
+// The Movement box acts on the window at once: cleared, the window stops at its stored place; ticked,
+// it starts moving. Cancel, or closing the dialog while the icon keeps it loaded, undoes it.
+TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
     const struct {
+        const char* movement;
         const char* tray;
-        bool stillLoaded;
-    } rows[] = {{"0", false}, {"1", true}};
+        bool closeWindow;
+    } rows[] = {{"1", "0", false}, {"1", "1", true}, {"0", "0", false}};
     for (const auto& row : rows) {
+        Put("Movement", row.movement);
         Put("TrayNotification", row.tray);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
-        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
-        EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
-        Click(d.cmdCancel);
-        Settle();
-        EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend())) << row.tray;
-        EXPECT_EQ(program->SettingsDialog() != nullptr, row.stillLoaded) << row.tray;
-        if (program->SettingsDialog()) {
-            EXPECT_FALSE(program->SettingsDialog()->isVisible());
+        desk::frmSetup& d = Reopen();
+        desk::frmMain* display = program->MainWindow();
+        const bool ticked = *row.movement == '0';
+        ShowPage(d, QStringLiteral("Movement"));
+        Click(d.chkMovementEnable);
+        EXPECT_EQ(display->tmrMovement.isActive(), ticked) << row.movement;
+        EXPECT_EQ(d.HScrollSpeed->isEnabled(), ticked);
+        EXPECT_EQ(d.optPosition[0]->isEnabled(), ticked);
+        EXPECT_EQ(d.lblMovementMsg->isHidden(), ticked);
+        if (ticked) {
+            for (int i = 0; i < 20; ++i)
+                display->tmrMovement_Timer();
+            ASSERT_NE(display->pos(), QPoint(100, 200));
+        } else {
+            EXPECT_FALSE(display->tmrInterval.isActive());
+            EXPECT_EQ(display->pos(), QPoint(100, 200)); // 1500 and 3000 twips at 15 twips a pixel
         }
-        EXPECT_TRUE(program->MainWindow() && !program->Ended()) << row.tray;
+        EXPECT_TRUE(store.writes.isEmpty());
+        if (row.closeWindow)
+            d.close();
+        else
+            Click(d.cmdCancel);
+        Settle();
+        ASSERT_EQ(program->MainWindow(), display);
+        EXPECT_EQ(display->tmrMovement.isActive(), !ticked) << row.movement;
+        if (ticked) {
+            EXPECT_EQ(display->pos(), QPoint(100, 200));
+        }
+        ASSERT_EQ(program->SettingsDialog() != nullptr, row.closeWindow);
+        if (row.closeWindow) {
+            EXPECT_FALSE(d.isVisible());
+            EXPECT_TRUE(d.chkMovementEnable->isChecked());
+        }
+        EXPECT_FALSE(store.writes.contains(QStringLiteral("Desktop/Movement")));
     }
 }
 
-TEST_F(DeskSetup, ClosingTheWindowWithTheIconOnPutsTheDialogAwayAsCancelDoes) {
-    Put("TrayNotification", "1");
-    Put("Movement", "1");
-    Start();
-    ASSERT_TRUE(Dialog());
-    EXPECT_FALSE(Dialog()->isVisible()); // loaded hidden at start, for the icon
+// Opened, the dialog has nothing to save; an applied edit is saved and shown at once, and closing after
+// it writes only the dialog's own place.
+TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValuesAndWritesOnlyThePlacement) {
     desk::frmSetup& d = Open();
-    ShowPage(d, QStringLiteral("Movement"));
-    Click(d.chkMovementEnable);
-    EXPECT_FALSE(program->MainWindow()->tmrMovement.isActive());
-    d.close();
-    Settle();
-    ASSERT_EQ(program->SettingsDialog(), &d);
-    EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(d.chkMovementEnable->isChecked());
-    EXPECT_TRUE(program->MainWindow()->tmrMovement.isActive());
-    EXPECT_FALSE(store.writes.contains(QStringLiteral("Desktop/Movement")));
-}
-
-TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
-    desk::frmSetup& d = Open();
-    const desk::frmMain* before = program->MainWindow();
-    const int widthBefore = before->width();
-    Retype(d.txtTitle, QStringLiteral("A much longer title than before, for the window"));
+    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
+    EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled() || d.cmdRestoreSettings->isEnabled());
+    const int widthBefore = program->MainWindow()->width();
+    const QString title = QStringLiteral("A much longer title than before, for the window");
+    Retype(d.txtTitle, title);
     EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Cancel"));
-    EXPECT_TRUE(d.cmdApply->isEnabled());
     Click(d.cmdApply);
     Settle();
-    EXPECT_EQ(Stored("Title", Section::Common),
-              QStringLiteral("A much longer title than before, for the window"));
+    EXPECT_EQ(Stored("Title", Section::Common), title);
     ASSERT_TRUE(program->MainWindow());
     EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("A much longer title")));
     EXPECT_GT(program->MainWindow()->width(), widthBefore);
@@ -175,30 +199,8 @@ TEST_F(DeskSetup, ApplyThenCloseKeepsTheAppliedValues) {
     Click(d.cmdCancel);
     Settle();
     EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
-    EXPECT_EQ(Stored("Title", Section::Common),
-              QStringLiteral("A much longer title than before, for the window"));
-}
-
-TEST_F(DeskSetup, ClearingMovementStopsTheWindowAtItsStoredPlaceAndCancelRestartsIt) {
-    Put("Movement", "1");
-    desk::frmSetup& d = Open();
-    desk::frmMain* display = program->MainWindow();
-    ASSERT_TRUE(display->tmrMovement.isActive());
-    ShowPage(d, QStringLiteral("Movement"));
-    Click(d.chkMovementEnable);
-    EXPECT_FALSE(display->tmrMovement.isActive());
-    EXPECT_FALSE(display->tmrInterval.isActive());
-    EXPECT_EQ(display->pos(), QPoint(100, 200)); // 1500 and 3000 twips at 15 twips a pixel
-    EXPECT_FALSE(d.HScrollSpeed->isEnabled());
-    EXPECT_FALSE(d.optPosition[0]->isEnabled());
-    EXPECT_FALSE(d.lblMovementMsg->isHidden());
-    EXPECT_TRUE(store.writes.isEmpty());
-
-    Click(d.cmdCancel);
-    Settle();
-    ASSERT_EQ(program->MainWindow(), display);
-    EXPECT_TRUE(display->tmrMovement.isActive());
-    EXPECT_EQ(Stored("Movement"), QStringLiteral("1"));
+    EXPECT_FALSE(program->SettingsDialog());
+    EXPECT_TRUE(program->MainWindow() && !program->Ended());
 }
 
 TEST_F(DeskSetup, ThePauseSliderSetsThePauseTimerAtOnce) {
@@ -206,12 +208,7 @@ TEST_F(DeskSetup, ThePauseSliderSetsThePauseTimerAtOnce) {
         Qt::Key key;
         int value;
         int ms;
-    } rows[] = {
-        {Qt::Key_End, 360, 60000},
-        {Qt::Key_Home, 0, 1},
-        {Qt::Key_Right, 1, 60000},
-        {Qt::Key_Left, 0, 1},
-    };
+    } rows[] = {{Qt::Key_End, 360, 60000}, {Qt::Key_Home, 0, 1}, {Qt::Key_Right, 1, 60000}};
     Put("Movement", "1");
     Put("Interval", "5");
     desk::frmSetup& d = Open();
@@ -222,7 +219,6 @@ TEST_F(DeskSetup, ThePauseSliderSetsThePauseTimerAtOnce) {
         EXPECT_EQ(program->MainWindow()->tmrInterval.interval(), row.ms) << row.value;
         EXPECT_EQ(d.Pending().Interval, row.value);
     }
-    EXPECT_EQ(d.lblInterval->text(), QStringLiteral("No Delay - Movement will repeat immediately."));
     EXPECT_TRUE(store.writes.isEmpty());
 }
 
@@ -231,12 +227,10 @@ TEST_F(DeskSetup, OnTheTargetDayTheStyleOptionsAreOffAndTheSampleShowsTheDisplay
         QDate today;
         bool styleEnabled;
     } rows[] = {{QDate(2025, 7, 13), false}, {QDate(2025, 7, 20), false}, {QDate(2025, 7, 12), true}};
+    Put("Target", "It is here!", Section::Common);
     for (const auto& row : rows) {
         core::ScopedToday day(row.today);
-        program.reset();
-        Settle();
-        Put("Target", "It is here!", Section::Common);
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled) << row.today.toString().toStdString();
         EXPECT_EQ(d.optStyle[1]->isEnabled(), row.styleEnabled);
         if (!row.styleEnabled)
@@ -275,11 +269,6 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
         EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled);
     }
     EXPECT_TRUE(store.writes.isEmpty());
-    // Today typed and applied: the reloaded settings are on the target day.
-    Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2024, 5, 10)));
-    Click(d.cmdApply);
-    EXPECT_FALSE(d.optStyle[0]->isEnabled() || d.optStyle[1]->isEnabled());
-    EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
 }
 
 TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
@@ -293,9 +282,7 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
     for (const auto& row : rows) {
         Put("Date", "2025-07-13", Section::Common);
         Put("TrayNotification", row.ok ? "1" : "0");
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         Retype(d.dateEntry->txtDate, core::FormatShortDate(QDate(2026, 1, 1)));
         Click(row.ok ? d.cmdOK : d.cmdApply);
         Settle();
@@ -307,7 +294,6 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
         EXPECT_EQ(core::ParseDateText(d.dateEntry->txtDate->text()), QDate(2026, 1, 1))
             << row.edit.toStdString();
         EXPECT_FALSE(d.SettingsChanged()) << row.edit.toStdString();
-        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
     }
 }
 
@@ -318,13 +304,11 @@ TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
     EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
     EXPECT_FALSE(d.optStyle[0]->isEnabled());
     Click(d.chkRepeatYearly);
-    EXPECT_EQ(d.lblSampleText->text(), QStringLiteral("Main Title Text (Change this!!) 11 months  25 days!"));
+    EXPECT_TRUE(d.lblSampleText->text().endsWith(QStringLiteral(" 11 months  25 days!")));
     EXPECT_TRUE(d.optStyle[0]->isEnabled());
-    EXPECT_TRUE(d.cmdApply->isEnabled());
     Click(d.cmdRestoreSettings);
     EXPECT_FALSE(d.chkRepeatYearly->isChecked());
     EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
-    EXPECT_FALSE(d.cmdApply->isEnabled());
 
     // Applied, the window counts to the return too; the stored date stays as it was.
     Click(d.chkRepeatYearly);
@@ -340,24 +324,14 @@ TEST_F(DeskSetup, TheStoredPageIsShown) {
     const struct {
         const char* stored;
         int option;
-        const char* title;
-    } rows[] = {
-        {"5", 5, "Hints"},      {"1", 1, "General Settings"}, {"4", 4, "Position Settings"},
-        {"6", 6, "Quick Help"}, {"9", 1, "General Settings"}, {"0", 1, "General Settings"},
-    };
+    } rows[] = {{"5", 5}, {"6", 6}, {"9", 1}, {"0", 1}};
     for (const auto& row : rows) {
         Put("SetupOption", row.stored);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         EXPECT_EQ(d.SetupOption(), row.option) << row.stored;
-        EXPECT_EQ(d.lblOptionsTitle->text(), QString::fromUtf8(row.title)) << row.stored;
         for (int i = 1; i <= 6; ++i)
             EXPECT_EQ(d.fraOptions[i]->isVisible(), i == row.option) << row.stored << " page " << i;
         EXPECT_EQ(d.tvwOptions->currentItem()->data(0, Qt::UserRole).toInt(), row.option);
-        const auto movement = d.tvwOptions->findItems(QStringLiteral("Movement"), Qt::MatchExactly);
-        ASSERT_EQ(movement.size(), 1);
-        EXPECT_TRUE(movement.first()->isExpanded());
     }
     // The page shown last is remembered.
     desk::frmSetup& d = Open();
@@ -366,50 +340,9 @@ TEST_F(DeskSetup, TheStoredPageIsShown) {
     EXPECT_EQ(Stored("SetupOption"), QStringLiteral("2"));
 }
 
-TEST_F(DeskSetup, OffsetSlidersShowTheirAmount) {
-    const struct {
-        const char* position;
-        Qt::Key key;
-        const char* left;
-        const char* right;
-        bool horizontal;
-        int value;
-    } rows[] = {
-        {"0", Qt::Key_Right, "Lower", "Higher", true, 119},
-        {"0", Qt::Key_PageDown, "Lower", "Higher", true, 130},
-        {"1", Qt::Key_Right, "Left", "Right", false, 121},
-        {"1", Qt::Key_PageUp, "Left", "Right", false, 130},
-    };
-    for (const auto& row : rows) {
-        Put("Movement", "1");
-        Put("Position", row.position);
-        Put("Horizontal", "1");
-        Put("Vertical", "1");
-        Put("OffSetHoriz", "120");
-        Put("OffSetVert", "120");
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
-        ShowPage(d, QStringLiteral("Position"));
-        QScrollBar* shown = row.horizontal ? d.HScrollOffSetHoriz : d.HScrollOffSetVert;
-        QScrollBar* hidden = row.horizontal ? d.HScrollOffSetVert : d.HScrollOffSetHoriz;
-        EXPECT_TRUE(shown->isVisible() && shown->isEnabled());
-        EXPECT_FALSE(hidden->isVisible());
-        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(row.horizontal ? -120 : 120));
-        QTest::keyClick(shown, row.key);
-        const int value = shown->value();
-        EXPECT_EQ(value, row.value) << row.position << " " << row.key;
-        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(row.horizontal ? -value : value));
-        EXPECT_EQ(d.lblOffsetLeft->text(), QString::fromUtf8(row.left));
-        EXPECT_EQ(d.lblOffsetRight->text(), QString::fromUtf8(row.right));
-        // The moving window reads the offset before it is saved.
-        const desk::PathOptions pending = program->PendingPlacement();
-        EXPECT_EQ(row.horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
-        EXPECT_TRUE(store.writes.isEmpty());
-    }
-}
-
-TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
+// The placement shows one offset bar, which reaches from edge to edge of the screen whatever the
+// window's size; a step shows its amount at once, and the moving window reads it before it is saved.
+TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
     const struct {
         const char* position;
         bool wide; // the window is wider and taller than the screen: each bar's ends swap sides
@@ -417,11 +350,12 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
     for (const auto& row : rows) {
         Put("Movement", "1");
         Put("Position", row.position);
+        Put("Horizontal", "1");
+        Put("Vertical", "1");
         Put("TextFontSize", row.wide ? "400" : "10");
         Put("Style", row.wide ? "1" : "0");
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
+        ShowPage(d, QStringLiteral("Position"));
         const QSizeF screen(d.screen()->geometry().width() * ui::TwipsPerPixelX(),
                             d.screen()->geometry().height() * ui::TwipsPerPixelY());
         const desk::frmMain* w = program->MainWindow();
@@ -435,27 +369,16 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeWhateverTheWindowSize) {
         EXPECT_EQ(bar->minimum(), std::min(leftEnd, -leftEnd)) << row.position << row.wide;
         EXPECT_EQ(bar->maximum(), std::max(leftEnd, -leftEnd)) << row.position << row.wide;
         EXPECT_EQ(bar->invertedAppearance(), leftEnd > 0) << row.position << row.wide;
-    }
-}
-
-TEST_F(DeskSetup, TheHorizontalSliderRunsFromLowerToHigher) {
-    Put("Movement", "1");
-    Put("Horizontal", "1");
-    desk::frmSetup& d = Open();
-    ShowPage(d, QStringLiteral("Position"));
-    const struct {
-        Qt::Key key;
-        int value;
-        const char* amount;
-    } rows[] = {
-        {Qt::Key_Left, 1, "-1"}, // towards "Lower" on the left: the run goes lower, the amount below centre
-        {Qt::Key_Left, 2, "-2"}, {Qt::Key_Right, 1, "-1"}, {Qt::Key_Right, 0, "0"}, {Qt::Key_Right, -1, "1"},
-    };
-    for (const auto& row : rows) {
-        QTest::keyClick(d.HScrollOffSetHoriz, row.key);
-        EXPECT_EQ(d.HScrollOffSetHoriz->value(), row.value);
-        EXPECT_EQ(d.lblOffSetAmount->text(), QString::fromUtf8(row.amount));
-        EXPECT_EQ(program->PendingPlacement().OffSetHoriz, row.value);
+        EXPECT_TRUE(bar->isVisible() && bar->isEnabled());
+        EXPECT_FALSE((horizontal ? d.HScrollOffSetVert : d.HScrollOffSetHoriz)->isVisible());
+        EXPECT_EQ(d.lblOffsetLeft->text(), horizontal ? QStringLiteral("Lower") : QStringLiteral("Left"));
+        QTest::keyClick(bar, Qt::Key_Right); // a step towards the right end
+        const int value = bar->value();
+        EXPECT_EQ(value, leftEnd > 0 ? -1 : 1) << row.position << row.wide;
+        EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(horizontal ? -value : value));
+        const desk::PathOptions pending = program->PendingPlacement();
+        EXPECT_EQ(horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
+        EXPECT_TRUE(store.writes.isEmpty());
     }
 }
 
@@ -577,9 +500,7 @@ TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
             f.write("[Desktop Entry]\nName=Quindle\n");
         }
         Put("RunStartup", row.loaded);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         if (row.clickRunStartup)
             Click(d.chkRunStartup);
         else
@@ -598,9 +519,7 @@ TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
     } rows[] = {{"0", true, true}, {"1", false, false}};
     for (const auto& row : rows) {
         Put("TrayNotification", row.loaded);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         EXPECT_EQ(program->TrayIcon() != nullptr, *row.loaded == '1');
         ShowPage(d, QStringLiteral("General"));
         Click(d.chkTrayNotification);
@@ -610,37 +529,6 @@ TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
         EXPECT_EQ(program->SettingsDialog() != nullptr, row.loadedAfterOK) << row.loaded;
         EXPECT_FALSE(program->SettingsDialog() && program->SettingsDialog()->isVisible());
     }
-}
-
-TEST_F(DeskSetup, ExitProgramEndsTheProgram) {
-    Put("TrayNotification", "1");
-    desk::frmSetup& d = Open();
-    ASSERT_TRUE(program->TrayIcon());
-    Click(d.cmdExitProgram);
-    Settle();
-    EXPECT_TRUE(program->Ended());
-    EXPECT_FALSE(program->TrayIcon());
-    EXPECT_FALSE(program->SettingsDialog());
-    EXPECT_EQ(Writes(), QSet<QString>(kPlacementKeys.cbegin(), kPlacementKeys.cend()));
-}
-
-TEST_F(DeskSetup, RestoreSettingsBringsBackTheLoadedValues) {
-    Put("Speed", "40");
-    Put("Movement", "1");
-    desk::frmSetup& d = Open();
-    Retype(d.txtTitle, QStringLiteral("Changed"));
-    ShowPage(d, QStringLiteral("Movement"));
-    QTest::keyClick(d.HScrollSpeed, Qt::Key_PageUp);
-    EXPECT_EQ(d.lblSpeed->text(), QStringLiteral("50"));
-    ShowPage(d, QStringLiteral("Style"));
-    Click(d.optStyle[1]);
-    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Changed\n")));
-    Click(d.cmdRestoreSettings);
-    EXPECT_EQ(d.lblSpeed->text(), QStringLiteral("40"));
-    EXPECT_TRUE(d.optStyle[0]->isChecked());
-    EXPECT_FALSE(d.lblSampleText->text().contains(u'\n'));
-    EXPECT_FALSE(d.SettingsChanged());
-    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
 }
 
 // Clicks the next button of a group, or the one before it to go back.
@@ -654,8 +542,8 @@ template <std::size_t N> void Step(const std::array<QRadioButton*, N>& group, bo
 }
 
 // Every field the dialog compares with the loaded settings: changed through its control, OK and Apply
-// come on; changed back, they go off again.
-TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
+// come on; changed back, or taken back by Restore, they go off again.
+TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
     using D = desk::frmSetup;
     using Edit = std::function<void(D&, bool back)>;
     const auto box = [](QCheckBox* D::*b) -> Edit { return [b](D& d, bool) { Click(d.*b); }; };
@@ -674,15 +562,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         };
     };
     const auto font = [](std::function<void(ui::FontChoice&, bool)> change) -> Edit {
-        return [change](D& d, bool back) {
-            const auto previous = ui::SetFontAnswerer([&](const ui::FontChoice& f) {
-                ui::FontChoice c = f;
-                change(c, back);
-                return std::optional(c);
-            });
-            Click(d.cmdFormatText);
-            ui::SetFontAnswerer(previous);
-        };
+        return [change](D& d, bool back) { ChooseFont(d, [&](ui::FontChoice& c) { change(c, back); }); };
     };
     const auto radio = [](auto group) -> Edit { return [group](D& d, bool back) { Step(d.*group, back); }; };
     const Edit date = [](D& d, bool back) {
@@ -720,6 +600,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         {"Date", "General", {}, date},
         {"Date", "General", {{"Date", "next summer"}}, unreadableDate},
         {"RepeatYearly", "General", {}, box(&D::chkRepeatYearly)},
+        {"NotifyOnTarget", "General", {}, box(&D::chkNotifyOnTarget)},
         {"TextFontName", "Style", {}, font([](ui::FontChoice& f, bool back) {
              f.Name = back ? f.Name.chopped(1) : f.Name + u'x';
          })},
@@ -756,31 +637,22 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOff) {
         for (const auto& [key, value] : r.stored)
             Put(key, QString::fromLatin1(value),
                 qstrcmp(key, "Date") == 0 ? Section::Common : Section::Desktop);
-        program.reset();
-        Settle();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         ShowPage(d, QString::fromLatin1(r.page));
         ASSERT_FALSE(d.cmdOK->isEnabled()) << r.field;
         r.edit(d, false);
         EXPECT_TRUE(d.cmdOK->isEnabled() && d.cmdApply->isEnabled()) << r.field;
         r.edit(d, true);
         EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field;
+        r.edit(d, false);
+        Click(d.cmdRestoreSettings);
+        EXPECT_FALSE(d.SettingsChanged() || d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field;
+        EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close")) << r.field;
+        // Restore shows the loaded value in the control too: an edit from there and its undo leave no change.
+        r.edit(d, false);
+        r.edit(d, true);
+        EXPECT_FALSE(d.cmdOK->isEnabled() || d.cmdApply->isEnabled()) << r.field << " after Restore";
     }
-}
-
-TEST_F(DeskSetup, CancelPutsAStillWindowBackAtItsStoredPlace) {
-    desk::frmSetup& d = Open();
-    desk::frmMain* display = program->MainWindow();
-    ASSERT_EQ(display->pos(), QPoint(100, 200));
-    ShowPage(d, QStringLiteral("Movement"));
-    Click(d.chkMovementEnable); // the window starts moving at once
-    for (int i = 0; i < 20; ++i)
-        display->tmrMovement_Timer();
-    ASSERT_NE(display->pos(), QPoint(100, 200));
-    Click(d.cmdCancel);
-    Settle();
-    EXPECT_EQ(program->MainWindow()->pos(), QPoint(100, 200));
-    EXPECT_FALSE(program->MainWindow()->tmrMovement.isActive());
 }
 
 TEST_F(DeskSetup, TheSpeedSliderLeavesTheRunningWindowAloneUntilApply) {
@@ -803,15 +675,10 @@ TEST_F(DeskSetup, TheSpeedSliderLeavesTheRunningWindowAloneUntilApply) {
 
 } // namespace
 
-TEST_F(DeskSetup, NotifyOnTargetIsEditedRestoredAndApplied) {
+TEST_F(DeskSetup, TheNotificationBoxIsOnUntilClearedAndApplied) {
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("General"));
     EXPECT_TRUE(d.chkNotifyOnTarget->isChecked()); // on without a stored value
-    Click(d.chkNotifyOnTarget);
-    EXPECT_TRUE(d.cmdApply->isEnabled());
-    Click(d.cmdRestoreSettings);
-    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked());
-    EXPECT_FALSE(d.cmdApply->isEnabled());
     Click(d.chkNotifyOnTarget);
     Click(d.cmdApply);
     Settle();
@@ -826,13 +693,7 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     Put("TextFontSize", "16");
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Style"));
-    const auto previous = ui::SetFontAnswerer([](const ui::FontChoice& f) {
-        ui::FontChoice c = f;
-        c.Size = 24;
-        return std::optional(c);
-    });
-    Click(d.cmdFormatText);
-    ui::SetFontAnswerer(previous);
+    ChooseFont(d, [](ui::FontChoice& c) { c.Size = 24; });
     ASSERT_TRUE(d.cmdApply->isEnabled());
 
     const desk::frmMain* before = program->MainWindow();
@@ -859,29 +720,23 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     EXPECT_FALSE(d.cmdApply->isEnabled());
 }
 
-TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuildsAndRestarts) {
+// One notification on the target day, even when the window is rebuilt before the service answers; the
+// day is remembered once it is shown (a restart that day is left to the end-to-end notification test).
+TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuilds) {
     Put("Date", "2024-05-10", Section::Common);
     Put("Title", "Launch", Section::Common);
     Put("Target", "Today!", Section::Common);
     QStringList sent;
     std::function<void()> shown;
-    auto startWithNotifier = [&] {
-        program = std::make_unique<desk::Program>(store);
-        program->SetTargetNotifier(
-            [&](const QString& summary, const QString& body, std::function<void()> done) {
-                sent.append(summary + u'|' + body);
-                shown = std::move(done);
-            });
-        program->Main();
-    };
-    startWithNotifier();
+    program = std::make_unique<desk::Program>(store);
+    program->SetTargetNotifier([&](const QString& summary, const QString& body, std::function<void()> done) {
+        sent.append(summary + u'|' + body);
+        shown = std::move(done);
+    });
+    program->Main();
     EXPECT_EQ(sent, QStringList{QStringLiteral("Launch|Today!")});
     program->ReloadDisplay();
     EXPECT_EQ(sent.size(), 1); // still waiting for the service's answer: no second one
     shown();
     EXPECT_EQ(Stored("LastNotified"), QStringLiteral("2024-05-10"));
-    program.reset();
-    Settle();
-    startWithNotifier();
-    EXPECT_EQ(sent.size(), 1);
 }
