@@ -26,16 +26,7 @@ E2E_PIDS+=($QUINDLE_PID)
 id=$(main_window); check_true "display window shown" [ -n "$id" ]
 geometry "$id"; short=$WW
 
-"$bin/Pellmora" /c & saver=$!
-E2E_PIDS+=($saver)
-dialog=$(wait_window '^Settings - Pellmora - v 3\.0$' 30)
-check_true "the screensaver's dialog is open" [ -n "$dialog" ]
-# The title box has the focus when the dialog opens; Return presses OK, which saves.
-xdotool windowfocus --sync "$dialog"
-xdotool key ctrl+a
-xdotool type --delay 20 "A much longer shared title"
-xdotool key Return
-check_true "the screensaver's dialog saved and ended" wait_exit "$saver" 30
+saver_dialog_saves_title "A much longer shared title"
 check_true "the running window grew to the screensaver's new title" wait_wider "$short"
 geometry "$(main_window)"; longer=$WW
 

@@ -13,7 +13,6 @@ target=$(date -d '+430 days' +%Y-%m-%d)
 caption='^Settings - Quindle - v 3\.0$'
 
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
-stored() { sed -n "s/^$1=//p" "$store"; }
 dialog_shown() { xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1; }
 wait_hidden() { # true once no settings dialog is visible
     wait_until 60 eval '! dialog_shown'

@@ -68,21 +68,7 @@ settings() { # lines of the Desktop section
         "$target" "${font_size:-20}" > "$store"
     printf '%s\n' "$@" >> "$store"
 }
-start_quindle() {
-    local try
-    for try in 1 2; do
-        "$bin/Quindle" 2>"$E2E_TMP/quindle.err" & QUINDLE_PID=$!
-        E2E_PIDS+=($QUINDLE_PID)
-        sleep 0.3
-        kill -0 "$QUINDLE_PID" 2>/dev/null && break
-        # A busy machine's X server now and then refuses a connection: that is no fault of the program.
-        grep -q "could not connect" "$E2E_TMP/quindle.err" || break
-        echo "note: the X server refused a connection; starting again"
-    done
-    id=$(main_window) && geometry "$id"
-}
-stop_quindle() { kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null; }
-stored() { sed -n "s/^$1=//p" "$store"; }
+start_window() { start_quindle && id=$(main_window) && geometry "$id"; }
 shot() { [ -n "$shots" ] && import -window root "$shots/$wm-$1.png"; }
 # A pixel of the red text inside window $1's area, as "x y" on the screen.
 ink_pixel() {
@@ -114,7 +100,7 @@ drag() {
 for topmost in 0 1; do
     # See-through with top-most, opaque without: both kinds of window take the same path.
     settings TopMost=$topmost Transparent=$topmost PositionLeft=1500 PositionTop=6000
-    start_quindle || { echo "FAIL no window (TopMost=$topmost)"; failures=$((failures + 1)); cat "$E2E_TMP/quindle.err"; continue; }
+    start_window || { echo "FAIL no window (TopMost=$topmost)"; failures=$((failures + 1)); cat "$E2E_TMP/quindle.err"; continue; }
     props=$(xprop -id "$id" _NET_WM_DESKTOP _NET_WM_STATE)
     check_true "TopMost=$topmost: asks to be on every workspace" grep -qE '4294967295|_NET_WM_STATE_STICKY' <<<"$props"
     check_true "TopMost=$topmost: kept out of the taskbar and the pager" \
@@ -164,7 +150,7 @@ fi
 while read -r what wms left top ex ey; do
     [[ ",$wms," == *",$wm,"* ]] || continue
     settings Transparent=0 TopMost=0 PositionLeft=$left PositionTop=$top
-    start_quindle || { echo "FAIL no window ($what)"; failures=$((failures + 1)); continue; }
+    start_window || { echo "FAIL no window ($what)"; failures=$((failures + 1)); continue; }
     check "$what" "$(awk -v w="$WW" -v h="$WH" "BEGIN { print $ex, $ey }")" "$WX $WY"
     check "$what: the stored place is left as it was" "$left $top" "$(stored PositionLeft) $(stored PositionTop)"
     shot "place-$left-$top"
@@ -181,7 +167,7 @@ for scale in QT_SCALE_FACTOR=2 Xft.dpi=192; do
     # A small font: a window wider than its monitor would be pulled back onto it by the window manager.
     font_size=10 settings Transparent=0 TopMost=0 PositionLeft=1500 PositionTop=4500
     [ ${#scaled[@]} -gt 0 ] && export "${scaled[@]}"
-    start_quindle || { echo "FAIL no window ($scale)"; failures=$((failures + 1)); continue; }
+    start_window || { echo "FAIL no window ($scale)"; failures=$((failures + 1)); continue; }
     # 1500 by 4500 twips are 100 by 300 pixels at 96 dots per inch, so 200 by 600 at twice the scale.
     check "$scale: opens at the stored place in screen pixels" "200 600" "$WX $WY"
     shot "scale-$scale"
@@ -189,7 +175,7 @@ for scale in QT_SCALE_FACTOR=2 Xft.dpi=192; do
     drag "$id" -7 3 1
     geometry "$id"; dragged="$WX $WY"
     stop_quindle
-    start_quindle
+    start_window
     check "$scale: a dragged place opens again to the pixel" "$dragged" "$WX $WY"
     stop_quindle
     unset QT_SCALE_FACTOR

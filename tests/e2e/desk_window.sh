@@ -15,22 +15,6 @@ settings() { # lines of the Desktop section
     printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\n' "$target" > "$store"
     printf '%s\n' "$@" >> "$store"
 }
-start_quindle() {
-    local try
-    for try in 1 2; do
-        "$bin/Quindle" 2>"$E2E_TMP/quindle.err" & QUINDLE_PID=$!
-        E2E_PIDS+=($QUINDLE_PID)
-        wait_until 60 eval 'xdotool search --onlyvisible --pid "$QUINDLE_PID" >/dev/null 2>&1 || ! kill -0 "$QUINDLE_PID" 2>/dev/null'
-        kill -0 "$QUINDLE_PID" 2>/dev/null && return 0
-        # A busy machine's X server now and then refuses a connection: that is no fault of the program.
-        grep -q "could not connect" "$E2E_TMP/quindle.err" || return 0
-        echo "note: the X server refused a connection; starting again"
-    done
-}
-stop_quindle() {
-    kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null
-}
-stored() { sed -n "s/^$1=//p" "$store"; }
 within() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; } # value low high
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 # The first pixel of colour $2 (as #RRGGBB) inside the screen area $1 (WxH+X+Y), as "x y" on screen.

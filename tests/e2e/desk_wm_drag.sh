@@ -13,7 +13,6 @@ fi
 start_xvfb
 start_openbox
 store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
-stored() { sed -n "s/^$1=//p" "$store"; }
 
 # A run along the top edge from left to right, a pixel a tick, with no pause between runs.
 printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nTransparent=0\nBackgroundColor=16777215\n' \

@@ -121,3 +121,36 @@ start_openbox() {
     kill "$probe" 2>/dev/null
     return 0
 }
+
+# Starts "$bin/Quindle" in the background as QUINDLE_PID and waits until it shows a window or ends; a
+# busy machine's X server now and then refuses a connection, which is no fault of the program, so
+# then it starts it once more.
+start_quindle() {
+    local try
+    for try in 1 2; do
+        "$bin/Quindle" 2>"$E2E_TMP/quindle.err" & QUINDLE_PID=$!
+        E2E_PIDS+=($QUINDLE_PID)
+        wait_until 60 eval 'xdotool search --onlyvisible --pid "$QUINDLE_PID" >/dev/null 2>&1 || ! kill -0 "$QUINDLE_PID" 2>/dev/null'
+        kill -0 "$QUINDLE_PID" 2>/dev/null && return 0
+        grep -q "could not connect" "$E2E_TMP/quindle.err" || return 0
+        echo "note: the X server refused a connection; starting again"
+    done
+}
+stop_quindle() { kill "$QUINDLE_PID" 2>/dev/null; wait "$QUINDLE_PID" 2>/dev/null; }
+# The value of key $1 in the settings file "$store".
+stored() { sed -n "s/^$1=//p" "$store"; }
+
+# Saves the shared title $1 as a user does through the screensaver's settings dialog ("$bin/Pellmora"
+# /c): the title box has the focus when the dialog opens, and Return presses OK.
+saver_dialog_saves_title() {
+    local saver dialog
+    "$bin/Pellmora" /c & saver=$!
+    E2E_PIDS+=($saver)
+    dialog=$(wait_window '^Settings - Pellmora - v 3\.0$' 60)
+    check_true "the screensaver's dialog is open" [ -n "$dialog" ]
+    xdotool windowfocus --sync "$dialog"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    check_true "the screensaver's dialog saved and ended" wait_exit "$saver" 60
+}

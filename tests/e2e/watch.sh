@@ -29,15 +29,7 @@ printf '[Common]\nDate=%s\nTitle=Short\n' "$target" >"$store"
 coproc WATCH { exec "$bin/Quindle" --watch; }
 watch_pid=$WATCH_PID
 next; check_true "the line at start" [ "${line%% *}" == "Short" ]
-"$bin/Pellmora" /c & saver=$!
-E2E_PIDS+=($saver)
-dialog=$(wait_window '^Settings - Pellmora - v 3\.0$' 30)
-check_true "the screensaver's dialog is open" [ -n "$dialog" ]
-xdotool windowfocus --sync "$dialog"
-xdotool key ctrl+a
-xdotool type --delay 20 "Harvest"
-xdotool key Return
-check_true "the screensaver's dialog saved and ended" wait_exit "$saver" 30
+saver_dialog_saves_title "Harvest"
 next; check "a new line with the saved title" "Harvest" "${line%% *}"
 kill -TERM "$watch_pid"
 wait "$watch_pid"; check "SIGTERM ends it with exit code 0" 0 "$?"
