@@ -70,18 +70,17 @@ TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
     const struct {
         const char* left;
         const char* top;
-        const char* movement;
         QPoint expected;
     } rows[] = {
-        {"1500", "3000", "0", {100, 200}}, {nullptr, nullptr, "0", {0, 0}},
-        {"-150", "-300", "0", {0, 0}}, // pulled back onto the screen while still
-        {"-150", "45", "0", {0, 3}},       {"1234.5", "bad", "0", {82, 0}},
+        {"1500", "3000", {100, 200}}, {nullptr, nullptr, {0, 0}},
+        {"-150", "-300", {0, 0}}, // pulled back onto the screen while still
+        {"-150", "45", {0, 3}},       {"1234.5", "bad", {82, 0}},
     };
     for (const auto& r : rows) {
         store.values.clear();
         Put("Date", "2025-07-13", Section::Common);
         Put("TrayNotification", "0");
-        Put("Movement", r.movement);
+        Put("Movement", "0");
         if (r.left)
             Put("PositionLeft", r.left);
         if (r.top)

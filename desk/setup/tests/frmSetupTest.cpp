@@ -222,24 +222,6 @@ TEST_F(DeskSetup, ThePauseSliderSetsThePauseTimerAtOnce) {
     EXPECT_TRUE(store.writes.isEmpty());
 }
 
-TEST_F(DeskSetup, OnTheTargetDayTheStyleOptionsAreOffAndTheSampleShowsTheDisplayText) {
-    const struct {
-        QDate today;
-        bool styleEnabled;
-    } rows[] = {{QDate(2025, 7, 13), false}, {QDate(2025, 7, 20), false}, {QDate(2025, 7, 12), true}};
-    Put("Target", "It is here!", Section::Common);
-    for (const auto& row : rows) {
-        core::ScopedToday day(row.today);
-        desk::frmSetup& d = Reopen();
-        EXPECT_EQ(d.optStyle[0]->isEnabled(), row.styleEnabled) << row.today.toString().toStdString();
-        EXPECT_EQ(d.optStyle[1]->isEnabled(), row.styleEnabled);
-        if (!row.styleEnabled)
-            EXPECT_EQ(d.lblSampleText->text(), QString(program->Texts.DisplayText).replace("\r\n", "\n"));
-        else
-            EXPECT_TRUE(d.lblSampleText->text().startsWith(d.txtTitle->text()));
-    }
-}
-
 TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
     desk::frmSetup& d = Open();
     const QString before = d.lblSampleText->text();
