@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -9,24 +10,11 @@ namespace {
 using desk::WindowDrag;
 
 WindowDrag::Event EventFor(char c) {
-    switch (c) {
-    case 'p':
-        return WindowDrag::Event::LeftPress;
-    case 'f':
-        return WindowDrag::Event::FollowStarted;
-    case 'c':
-        return WindowDrag::Event::CarryStarted;
-    case 'm':
-        return WindowDrag::Event::WindowMoved;
-    case 'r':
-        return WindowDrag::Event::Release;
-    case 's':
-        return WindowDrag::Event::Settled;
-    case 'h':
-        return WindowDrag::Event::StillHeld;
-    default:
-        return WindowDrag::Event::DoubleClick;
-    }
+    using E = WindowDrag::Event;
+    const std::map<char, E> events{{'p', E::LeftPress},   {'f', E::FollowStarted}, {'c', E::CarryStarted},
+                                   {'m', E::WindowMoved}, {'r', E::Release},       {'s', E::Settled},
+                                   {'h', E::StillHeld},   {'d', E::DoubleClick}};
+    return events.at(c);
 }
 
 char StateLetter(WindowDrag::State s) {
