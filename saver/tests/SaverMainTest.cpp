@@ -1,5 +1,5 @@
 #include "SaverMain.h"
-#include "MessageBoxes.h"
+#include "MessageLog.h"
 #include "QtSettingsStore.h"
 
 #include <QApplication>
@@ -20,12 +20,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", folder_.filePath(QStringLiteral("config")).toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", folder_.path().toLocal8Bit());
         QApplication::setApplicationName(QStringLiteral("Pellmora"));
-        previous_ = ui::SetMessageAnswerer([this](const ui::MessageRequest& request) {
-            boxes.push_back(request);
-            return QMessageBox::Ok;
-        });
     }
-    void TearDown() override { ui::SetMessageAnswerer(previous_); }
 
     void Store(const QString& key, const QString& value) {
         core::QtSettingsStore store;
@@ -33,11 +28,10 @@ protected:
         ASSERT_TRUE(store.Commit());
     }
 
-    std::vector<ui::MessageRequest> boxes;
+    MessageLog log;
 
 private:
     QTemporaryDir folder_;
-    ui::MessageAnswerer previous_;
 };
 
 // Closes the settings dialog as soon as it is shown, remembering its caption.
@@ -60,9 +54,9 @@ TEST_F(SaverMainTest, ABadTargetDateIsReportedOnceWhenTheWindowLoads) {
     Store(QStringLiteral("Date"), QStringLiteral("next summer"));
     DialogCloser closer;
     EXPECT_EQ(saver::Main({QStringLiteral("/c")}), 0);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("The Date Calculation cannot be completed")));
-    EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+    ASSERT_EQ(log.requests.size(), 1u);
+    EXPECT_TRUE(log.requests[0].text.startsWith(QStringLiteral("The Date Calculation cannot be completed")));
+    EXPECT_EQ(log.requests[0].icon, QMessageBox::Critical);
 }
 
 TEST_F(SaverMainTest, HelpFileFollowsTheDesktopFolder) {

@@ -1,5 +1,5 @@
 #include "BasePictures.h"
-#include "MessageBoxes.h"
+#include "MessageLog.h"
 #include "SaverPicture.h"
 #include "ShowFixture.h"
 
@@ -246,22 +246,17 @@ TEST(frmMainShow, PicturePlacesAlternateAndRepeatOnceAtADayChange) {
 }
 
 TEST(frmMainShow, ABadDateIsReportedOnceNotAgainAtMidnight) {
-    int boxes = 0;
-    const ui::MessageAnswerer previous = ui::SetMessageAnswerer([&boxes](const ui::MessageRequest&) {
-        ++boxes;
-        return QMessageBox::Ok;
-    });
+    const MessageLog log;
     ShowFixture show;
     show.store.Put(core::Section::Common, S("Date"), S("next summer"));
     saver::frmMain& form = show.Start(kRunFullScreen, {{S("Speed"), S("30000")}});
-    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(log.requests.size(), 1u);
     EXPECT_TRUE(form.tmrScroll->isActive()); // the show goes on with whatever texts it has
     show.SetToday(QDate(2026, 12, 7));
     form.tmrScroll_Timer();
     form.tmrScroll_Timer();
     EXPECT_EQ(form.Settings().Today, QDate(2026, 12, 7));
-    EXPECT_EQ(boxes, 1);
-    ui::SetMessageAnswerer(previous);
+    EXPECT_EQ(log.requests.size(), 1u);
 }
 
 TEST(frmMainShow, HandEditedSpeedsStayInRange) {

@@ -5,7 +5,7 @@
 #include "DateText.h"
 #include "DeskSettings.h"
 #include "MemoryStore.h"
-#include "MessageBoxes.h"
+#include "MessageLog.h"
 #include "Program.h"
 #include "QtPrinters.h"
 #include "Rounding.h"
@@ -49,15 +49,10 @@ protected:
         Put("RunStartup", "0");
         Put("PositionLeft", "1500");
         Put("PositionTop", "3000");
-        previousAnswerer_ = ui::SetMessageAnswerer([this](const ui::MessageRequest& r) {
-            messages.append(r.text);
-            return QMessageBox::Ok;
-        });
     }
     ~DeskSetup() override {
         program.reset();
         Settle();
-        ui::SetMessageAnswerer(previousAnswerer_);
     }
     void Put(const char* key, const QString& value, Section section = Section::Desktop) {
         store.Put(section, QString::fromLatin1(key), value);
@@ -121,10 +116,7 @@ protected:
     core::ScopedToday today{QDate(2024, 5, 10)};
     MemoryStore store;
     std::unique_ptr<desk::Program> program;
-    QStringList messages;
-
-private:
-    ui::MessageAnswerer previousAnswerer_;
+    MessageLog log;
 };
 
 // The Movement box acts on the window at once: cleared, the window stops at its stored place; ticked,
@@ -425,7 +417,7 @@ TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDial
         program.reset();
         Settle();
         store.failCommit = row.failCommit;
-        messages.clear();
+        log.requests.clear();
         desk::frmSetup& d = Open();
         const desk::frmMain* display = program->MainWindow();
         const QString shown = program->Texts.DisplayText;
@@ -445,10 +437,10 @@ TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDial
         if (row.dateError) {
             for (const QString& key : store.writes)
                 EXPECT_TRUE(kPlacementKeys.contains(key)) << row.name << " " << key.toStdString();
-            EXPECT_TRUE(messages.isEmpty());
+            EXPECT_TRUE(log.requests.empty());
         } else {
             // Told each time, nothing lost silently: Apply once, OK for its place and for the settings.
-            EXPECT_EQ(messages.size(), 3) << row.name;
+            EXPECT_EQ(log.requests.size(), 3u) << row.name;
         }
         EXPECT_EQ(d.txtTitle->text(), QStringLiteral("Edited"));
         store.failCommit = false;

@@ -1,7 +1,7 @@
 #include "frmBrowse.h"
 
 #include "ClickLabel.h"
-#include "MessageBoxes.h"
+#include "MessageLog.h"
 #include "ScreenUnits.h"
 
 #include <QApplication>
@@ -81,12 +81,7 @@ protected:
         ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("sub")));
         WriteImage("sub/inner.gif", 40, 20);
         drive = QDir::toNativeSeparators(QStorageInfo(folder).rootPath());
-        previous = ui::SetMessageAnswerer([this](const ui::MessageRequest& request) {
-            messages.push_back(request);
-            return QMessageBox::Ok;
-        });
     }
-    void TearDown() override { ui::SetMessageAnswerer(previous); }
 
     void WriteImage(const char* name, int width, int height) {
         QImage image(width, height, QImage::Format_RGB32);
@@ -165,12 +160,6 @@ protected:
         dialog->dirImages->setFocus();
         QTest::keyClick(dialog->dirImages, Qt::Key_Return);
     }
-    QStringList Texts() const {
-        QStringList texts;
-        for (const auto& m : messages)
-            texts << m.text;
-        return texts;
-    }
 
     QTemporaryDir dir;
     QString folder; // with the final separator
@@ -178,8 +167,8 @@ protected:
     PendingImage pending;
     PendingImage loaded;
     std::unique_ptr<frmBrowse> dialog;
-    std::vector<ui::MessageRequest> messages;
-    ui::MessageAnswerer previous;
+    MessageLog log;
+    std::vector<ui::MessageRequest>& messages = log.requests;
     int accepted = 0;
 };
 
@@ -207,7 +196,7 @@ TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
         EXPECT_EQ(pending.ImageSize, r.size) << r.storedSize;
         EXPECT_EQ(d.lblSize->text(), r.sizeText) << r.storedSize;
         EXPECT_EQ(d.lblScrollSize->text(), r.scrollText) << r.storedSize;
-        EXPECT_EQ(Texts(), r.messages) << r.storedSize;
+        EXPECT_EQ(log.Texts(), r.messages) << r.storedSize;
         for (const auto& m : messages)
             EXPECT_EQ(m.icon, QMessageBox::Information) << r.storedSize;
         EXPECT_TRUE(d.isVisible()) << r.storedSize;
@@ -440,7 +429,7 @@ TEST_F(BrowseTest, AFolderThatCannotBeListedIsReportedAndLeftBehind) {
         GTEST_SKIP() << "this user can list every folder (root, or no permissions on this system)";
     const PendingImage stored{1, "wide.bmp", locked + "/", 2, 2, "Tag2", drive};
     frmBrowse& d = Open(stored);
-    EXPECT_EQ(Texts(), QStringList{"Error Number: 70\r\nPermission denied"});
+    EXPECT_EQ(log.Texts(), QStringList{"Error Number: 70\r\nPermission denied"});
     EXPECT_EQ(pending, stored);
     EXPECT_EQ(d.txtCurImage->text(), "No Image");
 
@@ -468,7 +457,7 @@ TEST_F(BrowseTest, ADeletedFileDoesNotChooseItsNeighbour) {
 TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
     frmBrowse& d = Open(Stored("wide.bmp", 1, 2));
     ClickFile("broken.jpg");
-    ASSERT_EQ(Texts(), QStringList{"The file \"broken.jpg\" cannot be read as a picture."});
+    ASSERT_EQ(log.Texts(), QStringList{"The file \"broken.jpg\" cannot be read as a picture."});
     EXPECT_EQ(pending, (PendingImage{1, "", folder, 1, 2, "Tag2", drive}));
     EXPECT_EQ(d.txtCurImage->text(), "No Image");
     EXPECT_EQ(d.lblPreview->text(), "Preview");
@@ -479,14 +468,14 @@ TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
     messages.clear();
     DoubleClickFile("broken.jpg");
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(Texts().last(), kNoFile);
+    EXPECT_EQ(log.Texts().last(), kNoFile);
     ClickFile("fits.bmp");
     EXPECT_EQ(pending.ImageName, "fits.bmp");
 }
 
 TEST_F(BrowseTest, AStoredFileThatIsNoPictureIsReportedAndKept) {
     frmBrowse& d = Open(Stored("broken.jpg", 1, 2));
-    EXPECT_EQ(Texts(), QStringList{"The file \"broken.jpg\" cannot be read as a picture."});
+    EXPECT_EQ(log.Texts(), QStringList{"The file \"broken.jpg\" cannot be read as a picture."});
     EXPECT_EQ(d.txtCurImage->text(), "No Image");
     EXPECT_EQ(pending, Stored("broken.jpg", 1, 2)); // as for a file gone from its folder
     EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);

@@ -4,7 +4,7 @@
 #include "DateEntry.h"
 #include "DateText.h"
 #include "MemoryStore.h"
-#include "MessageBoxes.h"
+#include "MessageLog.h"
 #include "QtPrinters.h"
 
 #include <QApplication>
@@ -337,13 +337,9 @@ TEST_F(SetupTest, ABadDateOrAStoreThatCannotBeWrittenKeepsTheDialogOpen) {
         Retype(dialog->txtTitle, QStringLiteral("Our wedding"));
         Retype(dialog->dateEntry->txtDate, QString::fromLatin1(r.date));
         store.failCommit = r.failCommit;
-        QStringList shown;
-        auto previous = ui::SetMessageAnswerer([&](const ui::MessageRequest& m) {
-            shown << m.text;
-            return QMessageBox::Ok;
-        });
+        const MessageLog log;
         Click(dialog->cmdOK);
-        ui::SetMessageAnswerer(previous);
+        const QStringList shown = log.Texts();
         EXPECT_TRUE(dialog->isVisible()) << r.date;
         EXPECT_EQ(dialog->dateEntry->fraDateRangeMsg->isVisible(), !r.failCommit) << r.date;
         EXPECT_EQ(shown.size(), *r.message ? 1 : 0) << r.date;
