@@ -414,11 +414,9 @@ TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDial
         {"store fails", "", true, false},
     };
     for (const auto& row : rows) {
-        program.reset();
-        Settle();
         store.failCommit = row.failCommit;
         log.requests.clear();
-        desk::frmSetup& d = Open();
+        desk::frmSetup& d = Reopen();
         const desk::frmMain* display = program->MainWindow();
         const QString shown = program->Texts.DisplayText;
         Retype(d.txtTitle, QStringLiteral("Edited"));
