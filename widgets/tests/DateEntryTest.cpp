@@ -77,18 +77,6 @@ TEST(DateEntry, TypedTextsAreCheckedAgainstTheSupportedRange) {
     }
 }
 
-TEST(DateEntry, RestoreBringsBackTheDateLoadedAtStart) {
-    Harness h;
-    h.Type(QStringLiteral("2030-01-01"));
-    h.Type(QStringLiteral("2031-05-05"));
-    h.Type(QStringLiteral("garbage"));
-    ASSERT_TRUE(h.ErrorShown());
-    QTest::mouseClick(h.entry->cmdFixDate, Qt::LeftButton);
-    EXPECT_EQ(h.entry->txtDate->text(), core::FormatShortDate({2025, 7, 13}));
-    EXPECT_FALSE(h.ErrorShown());
-    EXPECT_EQ(h.entry->PendingDate(), QDate(2025, 7, 13));
-}
-
 // The desktop dialog's date test checks that a pick closes the calendar and sets the pending date.
 TEST(DateEntry, CalendarOpensOnTheTypedDateAndAPickFillsTheText) {
     Harness h;

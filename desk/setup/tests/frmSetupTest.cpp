@@ -267,6 +267,7 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
         Click(row.fixDate ? d.dateEntry->cmdFixDate : d.cmdRestoreSettings);
         EXPECT_EQ(core::ParseDateText(d.dateEntry->txtDate->text()), QDate(2026, 1, 1))
             << row.edit.toStdString();
+        EXPECT_FALSE(d.dateEntry->fraDateRangeMsg->isVisible()) << row.edit.toStdString();
         EXPECT_FALSE(d.SettingsChanged()) << row.edit.toStdString();
     }
 }
