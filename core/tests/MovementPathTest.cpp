@@ -33,39 +33,30 @@ desk::UniformSource Script(std::vector<double> values) {
     return [values, next] { return values.at((*next)++); };
 }
 
-TEST(PathSetup, HorizontalRuns) {
+TEST(PathSetup, HorizontalAndVerticalRuns) {
+    const auto horizontal = &desk::HorizontalPathSetup;
+    const auto vertical = &desk::VerticalPathSetup;
     const struct {
+        decltype(horizontal) setup;
         int placement, direction;
         MovementPath expected;
     } rows[] = {
-        {0, 0, {QStringLiteral("Forward"), 18360, -200, 0, 44, 3000, 66}},
-        {1, 0, {QStringLiteral("Forward"), 18360, -200, 5260, 44, 3000, 66}},
-        {2, 1, {QStringLiteral("Backward"), -200, 18360, 10520, 44, 3000, 66}},
-        {3, 1, {QStringLiteral("Backward"), -200, 18360, 33, 44, 3000, 66}}, // unknown placement
-        {2, 2, {QStringLiteral("Marker"), 11, 22, 10520, 44, 55, 66}},       // unknown direction
+        {horizontal, 0, 0, {QStringLiteral("Forward"), 18360, -200, 0, 44, 3000, 66}},
+        {horizontal, 1, 0, {QStringLiteral("Forward"), 18360, -200, 5260, 44, 3000, 66}},
+        {horizontal, 2, 1, {QStringLiteral("Backward"), -200, 18360, 10520, 44, 3000, 66}},
+        {horizontal, 3, 1, {QStringLiteral("Backward"), -200, 18360, 33, 44, 3000, 66}}, // unknown placement
+        {horizontal, 2, 2, {QStringLiteral("Marker"), 11, 22, 10520, 44, 55, 66}},       // unknown direction
+        {vertical, 0, 0, {QStringLiteral("Downward"), -67, 12520, 33, 0, 55, 1000}},
+        {vertical, 1, 1, {QStringLiteral("Upward"), 12520, -67, 33, 6180, 55, 1000}},
+        {vertical, 2, 0, {QStringLiteral("Downward"), -67, 12520, 33, 12360, 55, 1000}},
+        {vertical, 4, 1, {QStringLiteral("Upward"), 12520, -67, 33, 44, 55, 1000}}, // unknown placement
+        {vertical, 5, 9, Marked()},                                                 // unknown direction too
     };
     for (const auto& r : rows) {
         MovementPath path = Marked();
-        desk::HorizontalPathSetup(path, kScreen, r.placement, r.direction);
-        EXPECT_EQ(path, r.expected) << r.placement << " " << r.direction;
-    }
-}
-
-TEST(PathSetup, VerticalRuns) {
-    const struct {
-        int placement, direction;
-        MovementPath expected;
-    } rows[] = {
-        {0, 0, {QStringLiteral("Downward"), -67, 12520, 33, 0, 55, 1000}},
-        {1, 1, {QStringLiteral("Upward"), 12520, -67, 33, 6180, 55, 1000}},
-        {2, 0, {QStringLiteral("Downward"), -67, 12520, 33, 12360, 55, 1000}},
-        {4, 1, {QStringLiteral("Upward"), 12520, -67, 33, 44, 55, 1000}}, // unknown placement
-        {5, 9, Marked()},                                                 // unknown direction too
-    };
-    for (const auto& r : rows) {
-        MovementPath path = Marked();
-        desk::VerticalPathSetup(path, kScreen, r.placement, r.direction);
-        EXPECT_EQ(path, r.expected) << r.placement << " " << r.direction;
+        r.setup(path, kScreen, r.placement, r.direction);
+        EXPECT_EQ(path, r.expected) << (r.setup == horizontal ? "horizontal " : "vertical ") << r.placement
+                                    << " " << r.direction;
     }
 }
 

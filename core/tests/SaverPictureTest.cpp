@@ -4,12 +4,14 @@
 
 namespace {
 
+struct SizeRow {
+    QSize natural;
+    std::int32_t factor;
+    QSize shown;
+};
+
 TEST(SaverPicture, SizeFactors) {
-    const struct {
-        QSize natural;
-        std::int32_t factor;
-        QSize shown;
-    } rows[] = {
+    const SizeRow rows[] = {
         // The show test checks 0, 2 and -3 with a real picture.
         {{300, 200}, 1, {300, 200}},
         {{300, 200}, -1, {300, 200}},
@@ -22,11 +24,7 @@ TEST(SaverPicture, SizeFactors) {
 
 TEST(SaverPicture, OnlyEnlargementsAreHeldToTheScreen) {
     const QSize screen(1920, 1080);
-    const struct {
-        QSize natural;
-        std::int32_t factor;
-        QSize shown;
-    } rows[] = {
+    const SizeRow rows[] = {
         {{300, 200}, 6, {1620, 1080}},     // height would be 1200: reduced, proportions kept
         {{300, 200}, 32767, {1620, 1080}}, // a hand-edited factor
         {{4000, 1000}, 0, {4000, 1000}},   // natural sizes stay, whatever the screen
