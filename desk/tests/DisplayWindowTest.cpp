@@ -1,6 +1,6 @@
 #include "Clock.h"
+#include "DeskFixture.h"
 #include "DeskSettings.h"
-#include "MemoryStore.h"
 #include "Program.h"
 #include "QtPrinters.h"
 #include "Rounding.h"
@@ -21,20 +21,11 @@ namespace {
 
 using core::Section;
 
-// A program over a store in memory, on a fixed day: 10 May 2024, target 13 July 2025.
-class DisplayWindow : public ::testing::Test {
+// The program on a day the test can change, from 10 May 2024.
+class DisplayWindow : public DeskFixture {
 protected:
-    DisplayWindow() : today_([this] { return today; }) {
-        Put("Date", "2025-07-13", Section::Common);
-        Put("TrayNotification", "0");
-    }
-    ~DisplayWindow() override {
-        program.reset();
-        Settle();
-    }
-    void Put(const char* key, const QString& value, Section section = Section::Desktop) {
-        store.Put(section, QString::fromLatin1(key), value);
-    }
+    DisplayWindow() : today_([this] { return today; }) {}
+    ~DisplayWindow() override { program.reset(); } // while the day is still the test's
     // Starts the program afresh over the store as it now is.
     desk::Program& Start() {
         program.reset();
@@ -44,23 +35,14 @@ protected:
         return *program;
     }
     desk::frmMain& Window() { return *program->MainWindow(); }
-    static void Settle() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     // A move to where the pointer already is delivers no event, and an earlier test may have left it
     // there: step aside first.
     static void MoveTo(QWidget* w, QPoint at) {
         QTest::mouseMove(w, at + QPoint(1, 1));
         QTest::mouseMove(w, at);
     }
-    QString Stored(const char* key) const {
-        return store.values.value(MemoryStore::Address(Section::Desktop, QString::fromLatin1(key)));
-    }
 
     QDate today{2024, 5, 10};
-    MemoryStore store;
-    std::unique_ptr<desk::Program> program;
 
 private:
     core::ScopedToday today_;

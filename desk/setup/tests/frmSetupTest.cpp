@@ -3,8 +3,8 @@
 #include "Clock.h"
 #include "DateEntry.h"
 #include "DateText.h"
+#include "DeskFixture.h"
 #include "DeskSettings.h"
-#include "MemoryStore.h"
 #include "MessageLog.h"
 #include "Program.h"
 #include "QtPrinters.h"
@@ -40,26 +40,15 @@ const QStringList kPlacementKeys{QStringLiteral("Desktop/SetupLeft"), QStringLit
 
 // The desktop program over a store in memory on 10 May 2024 (target 13 July 2025), with its settings
 // dialog opened the way the window's right click opens it.
-class DeskSetup : public ::testing::Test {
+class DeskSetup : public DeskFixture {
 protected:
     DeskSetup() {
         QCoreApplication::setApplicationName(QStringLiteral("Quindle"));
-        Put("Date", "2025-07-13", Section::Common);
-        Put("TrayNotification", "0");
         Put("RunStartup", "0");
         Put("PositionLeft", "1500");
         Put("PositionTop", "3000");
     }
-    ~DeskSetup() override {
-        program.reset();
-        Settle();
-    }
-    void Put(const char* key, const QString& value, Section section = Section::Desktop) {
-        store.Put(section, QString::fromLatin1(key), value);
-    }
-    QString Stored(const char* key, Section section = Section::Desktop) const {
-        return store.values.value(MemoryStore::Address(section, QString::fromLatin1(key)));
-    }
+    ~DeskSetup() override { program.reset(); } // while its message boxes are still recorded
     void Start() {
         program = std::make_unique<desk::Program>(store);
         program->SetSettingsDialogFactory([](desk::Program& p) { return new desk::frmSetup(p); });
@@ -82,10 +71,6 @@ protected:
         return Open();
     }
     desk::frmSetup* Dialog() const { return qobject_cast<desk::frmSetup*>(program->SettingsDialog()); }
-    static void Settle() {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     static void Click(QAbstractButton* b) {
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
     }
@@ -114,8 +99,6 @@ protected:
     QSet<QString> Writes() const { return QSet<QString>(store.writes.cbegin(), store.writes.cend()); }
 
     core::ScopedToday today{QDate(2024, 5, 10)};
-    MemoryStore store;
-    std::unique_ptr<desk::Program> program;
     MessageLog log;
 };
 
