@@ -81,18 +81,6 @@ TEST(TransparencyRegion, KeepsExactlyThePixelsThatDifferFromTheBackground) {
     }
 }
 
-TEST(TransparencyRegion, IdenticalRowsBecomeOneBand) {
-    Image image(30, 20);
-    for (int y = 4; y < 12; ++y)
-        for (int x = 0; x < 30; ++x)
-            if (x < 6 || (x >= 10 && x < 14))
-                image.Set(x, y, 0xFF0000);
-    const std::vector<QRect> rects = desk::OpaqueRects(image.Rows(), kBack);
-    ASSERT_EQ(rects.size(), 2u);
-    EXPECT_EQ(rects[0], QRect(1, 4, 5, 8)); // column 0 cut away
-    EXPECT_EQ(rects[1], QRect(10, 4, 4, 8));
-}
-
 TEST(TransparencyRegion, RandomImagesMatchAPixelByPixelCheck) {
     std::mt19937 random(20240510);
     const struct {
