@@ -114,7 +114,6 @@ TEST(LoadSettings, EmptyStoreGivesTheDefaultsInBothPrograms) {
     EXPECT_EQ(saver.Today, kToday);
     EXPECT_EQ(QSize(saver.ScreenWidth, saver.ScreenHeight), QSize(28800, 16200));
     EXPECT_EQ(saver.ImageTag, QStringLiteral("Logo"));
-    EXPECT_TRUE(saver.ImagePath.endsWith(core::FolderSeparator()));
     EXPECT_EQ(saver.VertDirection, 2); // the two programs encode the vertical direction differently
     EXPECT_EQ(desk.VertDirection, 0);
     EXPECT_EQ(desk::ReadDialogPlacement(empty).Option, 1);
@@ -280,20 +279,14 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
     EXPECT_TRUE(s.TextFontBold[1]);
     EXPECT_TRUE(s.ImagePath.startsWith(QStringLiteral("C:\\Pictures")));
 
-    // Saving keeps what was written by hand in other keys.
-    const QString texts[] = {QStringLiteral("@hello"),        QStringLiteral("  padded  "),
-                             QStringLiteral("two\nlines"),    QStringLiteral("Grüße ☺"),
-                             QStringLiteral("a = b ; c # d"), QString()};
-    int i = 0;
-    for (const QString& t : texts)
-        store.Set(Section::Desktop, QStringLiteral("T%1").arg(i++), t);
+    // Saving keeps what was written by hand in other keys; the quoting itself is the INI text test's.
+    const QString text = QStringLiteral("  Grüße ☺\n@a = b ; c # d");
+    store.Set(Section::Desktop, QStringLiteral("T"), text);
     ASSERT_TRUE(store.Commit());
     core::QtSettingsStore again(Path());
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Smith,  Jones ,and Co"));
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
-    i = 0;
-    for (const QString& t : texts)
-        EXPECT_EQ(again.Get(Section::Desktop, QStringLiteral("T%1").arg(i++)), t) << t.toStdString();
+    EXPECT_EQ(again.Get(Section::Desktop, QStringLiteral("T")), text);
     EXPECT_FALSE(again.Get(Section::Common, QStringLiteral("missing")).has_value());
 }
 

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "DateEntry.h"
 #include "DateText.h"
+#include "DialogInput.h"
 #include "MemoryStore.h"
 #include "MessageLog.h"
 #include "QtPrinters.h"
@@ -27,6 +28,8 @@
 namespace {
 
 using core::Section;
+using input::Click;
+using input::Retype;
 const QDate kToday{2024, 5, 10};
 
 // The screensaver's state as the program has it when the dialog opens: loaded settings, the picture
@@ -51,12 +54,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get(), 60000));
         store.writes.clear();
     }
-    void Retype(QLineEdit* box, const QString& text) {
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-    void Click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2)); }
     bool Changed() const {
         const bool caption = dialog->cmdCancel->text() == u"Cancel";
         EXPECT_EQ(caption, dialog->cmdOK->isEnabled());
@@ -71,15 +68,6 @@ protected:
     saver::DisplayTexts texts;
     std::unique_ptr<saver::frmSetup> dialog;
 };
-
-// Clicks the next button of a group, or the one before it to go back.
-template <std::size_t N> void Step(const std::array<QRadioButton*, N>& group, bool back) {
-    std::size_t checked = 0;
-    while (checked < N && !group[checked]->isChecked())
-        ++checked;
-    ASSERT_LT(checked, N);
-    QTest::mouseClick(group[(checked + (back ? N - 1 : 1)) % N], Qt::LeftButton, {}, QPoint(4, 4));
-}
 
 TEST_F(SetupTest, StoredValuesTheControlsCannotShowAreNoChange) {
     const struct {
@@ -112,64 +100,33 @@ TEST_F(SetupTest, StoredValuesTheControlsCannotShowAreNoChange) {
 // come on; changed back, they go off again.
 TEST_F(SetupTest, EachComparedFieldTurnsTheButtonsOnAndItsUndoOff) {
     using D = saver::frmSetup;
-    using Edit = std::function<void(bool back)>;
-    const auto box = [this](QCheckBox* D::*b) -> Edit { return [this, b](bool) { Click((*dialog).*b); }; };
-    const auto text = [this](QLineEdit* D::*t) -> Edit {
-        return [this, t](bool back) {
-            if (back)
-                QTest::keyClick((*dialog).*t, Qt::Key_Backspace);
-            else
-                QTest::keyClicks((*dialog).*t, QStringLiteral("x"));
-        };
+    using E = input::Edits<D>;
+    using Edit = E::Edit;
+    const auto font = [](int slot, std::function<void(ui::FontChoice&, bool)> change) {
+        return E::Font([slot](D& d) { return d.cmdFormat[slot]; }, change);
     };
-    const auto radio = [this](auto group) -> Edit {
-        return [this, group](bool back) { Step((*dialog).*group, back); };
-    };
-    const auto font = [this](int slot, std::function<void(ui::FontChoice&, bool)> change) -> Edit {
-        return [this, slot, change](bool back) {
-            const auto previous = ui::SetFontAnswerer([&](const ui::FontChoice& f) {
-                ui::FontChoice c = f;
-                change(c, back);
-                return std::optional(c);
-            });
-            Click(dialog->cmdFormat[slot]);
-            ui::SetFontAnswerer(previous);
-        };
-    };
-    const Edit date = [this](bool back) {
-        Retype(dialog->dateEntry->txtDate, core::FormatShortDate(QDate(2025, 7, back ? 13 : 14)));
-    };
-    const Edit background = [this](bool) {
-        const auto previous =
-            ui::SetColorAnswerer([](const QColor& c) { return QColor(c.red() ^ 1, c.green(), c.blue()); });
-        Click(dialog->cmdBackground);
-        ui::SetColorAnswerer(previous);
-    };
-    const Edit speed = [this](bool back) {
-        dialog->HScrollSpeed->triggerAction(back ? QAbstractSlider::SliderSingleStepSub
-                                                 : QAbstractSlider::SliderSingleStepAdd);
-    };
+    const Edit background = [](D& d, bool) { input::FlipColor(d.cmdBackground); };
     const struct {
         const char* field;
         const char* position; // the stored path kind
         Edit edit;
     } rows[] = {
-        {"Synchronize", "0", box(&D::chkSynchronize)},
-        {"Title", "0", text(&D::txtTitle)},
-        {"Target", "0", text(&D::txtTarget)},
-        {"TargetPassed", "0", text(&D::txtTargetPassed)},
-        {"Date", "0", date},
-        {"RepeatYearly", "0", box(&D::chkRepeatYearly)},
+        {"Synchronize", "0", E::Box(&D::chkSynchronize)},
+        {"Title", "0", E::Text(&D::txtTitle)},
+        {"Target", "0", E::Text(&D::txtTarget)},
+        {"TargetPassed", "0", E::Text(&D::txtTargetPassed)},
+        {"Date", "0", E::Date},
+        {"RepeatYearly", "0", E::Box(&D::chkRepeatYearly)},
         {"Background", "0", background},
-        {"Style", "0", radio(&D::optStyle)},
-        {"IncludeDays", "0", box(&D::chkDays)},
-        {"Position", "0", radio(&D::optPosition)},
-        {"Horizontal", "0", radio(&D::optHoriz)},
-        {"Direction and HorizDirection", "0", radio(&D::optDirection)},
-        {"Vertical", "1", radio(&D::optVert)},
-        {"Direction and VertDirection", "1", radio(&D::optDirection)},
-        {"Speed", "0", speed},
-        {"ImageUsed", "0", box(&D::chkImage)},
+        {"Style", "0", E::Radio(&D::optStyle)},
+        {"IncludeDays", "0", E::Box(&D::chkDays)},
+        {"Position", "0", E::Radio(&D::optPosition)},
+        {"Horizontal", "0", E::Radio(&D::optHoriz)},
+        {"Direction and HorizDirection", "0", E::Radio(&D::optDirection)},
+        {"Vertical", "1", E::Radio(&D::optVert)},
+        {"Direction and VertDirection", "1", E::Radio(&D::optDirection)},
+        {"Speed", "0", E::Bar(&D::HScrollSpeed)},
+        {"ImageUsed", "0", E::Box(&D::chkImage)},
         {"TextFontName", "0",
          font(0, [](ui::FontChoice& f, bool back) { f.Name = back ? f.Name.chopped(1) : f.Name + u'x'; })},
         {"TextFontSize", "0", font(1, [](ui::FontChoice& f, bool back) { f.Size += back ? -1 : 1; })},
@@ -186,9 +143,9 @@ TEST_F(SetupTest, EachComparedFieldTurnsTheButtonsOnAndItsUndoOff) {
                   vertical ? QStringLiteral("2") : QStringLiteral("0"));
         Open();
         ASSERT_FALSE(Changed()) << r.field;
-        r.edit(false);
+        r.edit(*dialog, false);
         EXPECT_TRUE(Changed()) << r.field;
-        r.edit(true);
+        r.edit(*dialog, true);
         EXPECT_FALSE(Changed()) << r.field;
     }
 }
