@@ -135,7 +135,9 @@ TEST_F(DisplayWindow, LeftDragMovesTheWindowAndSavesItsPlaceInEveryState) {
     }
 }
 
-TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnly) {
+// The icon opens the settings on a left or right click only; closing the window from outside ends the
+// program and takes the icon away.
+TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnlyAndGoesWithTheWindow) {
     const struct {
         QSystemTrayIcon::ActivationReason reason;
         int requests;
@@ -150,6 +152,9 @@ TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnly) {
         Q_EMIT program->TrayIcon()->activated(r.reason);
         EXPECT_EQ(program->SettingsRequests(), r.requests) << int(r.reason);
     }
+    Window().close();
+    EXPECT_TRUE(program->Ended());
+    EXPECT_EQ(program->TrayIcon(), nullptr);
 }
 
 TEST_F(DisplayWindow, HintShowsBelowTheWindowOnlyInItsInnerArea) {
@@ -179,14 +184,6 @@ TEST_F(DisplayWindow, HintShowsBelowTheWindowOnlyInItsInnerArea) {
             QTest::mouseRelease(&w, Qt::RightButton, {}, at);
         }
     }
-}
-
-TEST_F(DisplayWindow, ClosingTheWindowFromOutsideEndsTheProgram) {
-    Put("TrayNotification", "1");
-    Start();
-    Window().close();
-    EXPECT_TRUE(program->Ended());
-    EXPECT_EQ(program->TrayIcon(), nullptr);
 }
 
 // The hint goes when the pointer leaves the window at speed, and when it reaches the hint.

@@ -94,10 +94,12 @@ TEST(frmMainShow, VerticalCentrePathCentresTheText) {
     EXPECT_EQ(form.lblText->y(), -form.lblText->height() - form.lblTime->height());
 }
 
+// The preview's picture sits above the text line, which runs down pinned to the left edge.
 TEST(frmMainShow, PreviewPinsBothLinesLeftGoingDown) {
     ShowFixture show;
-    saver::frmMain& form =
-        show.Start(kRunPreview, {{S("Direction"), S("2")}, {S("Style"), S("0")}}, {152, 112});
+    saver::frmMain& form = show.Start(
+        kRunPreview, {{S("Direction"), S("2")}, {S("Style"), S("0")}, {S("ImageUsed"), S("1")}}, {152, 112});
+    EXPECT_EQ(form.imgPhoto->pos(), QPoint(26, 112 * 7 / 15 - 50));
     const std::int32_t startY = form.State().TextY;
     form.tmrScroll_Timer();                          // places the labels where Main starts them, then steps
     EXPECT_EQ(form.lblText->pos(), QPoint(152, 52)); // just right of the area, 112 x 7 twips down
@@ -202,12 +204,6 @@ TEST(frmMainShow, APictureLargerThanTheScreenIsShownAtItsSizeCentredAndCropped) 
                                                        {S("ImageSize"), S("1")}});
     EXPECT_EQ(Shown(form), photo);
     EXPECT_EQ(form.imgPhoto->x(), (800 - 1000) / 2);
-}
-
-TEST(frmMainShow, PreviewPictureSitsAboveTheTextLine) {
-    ShowFixture show;
-    saver::frmMain& form = show.Start(kRunPreview, {{S("ImageUsed"), S("1")}}, {152, 112});
-    EXPECT_EQ(form.imgPhoto->pos(), QPoint(26, 112 * 7 / 15 - 50));
 }
 
 // Top placement: position A puts the picture just below the text, B at the bottom of the screen.
