@@ -116,6 +116,7 @@ TEST(LoadSettings, EmptyStoreGivesTheDefaultsInBothPrograms) {
     EXPECT_EQ(saver.ImageTag, QStringLiteral("Logo"));
     EXPECT_EQ(saver.VertDirection, 2); // the two programs encode the vertical direction differently
     EXPECT_EQ(desk.VertDirection, 0);
+    EXPECT_EQ(desk.NotifyOnTarget, 1); // the notification is wanted until the box is cleared
     EXPECT_EQ(desk::ReadDialogPlacement(empty).Option, 1);
 }
 

@@ -556,17 +556,6 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
 
 } // namespace
 
-TEST_F(DeskSetup, TheNotificationBoxIsOnUntilClearedAndApplied) {
-    desk::frmSetup& d = Open();
-    ShowPage(d, QStringLiteral("General"));
-    EXPECT_TRUE(d.chkNotifyOnTarget->isChecked()); // on without a stored value
-    Click(d.chkNotifyOnTarget);
-    Click(d.cmdApply);
-    Settle();
-    EXPECT_EQ(Stored("NotifyOnTarget"), QStringLiteral("0"));
-    EXPECT_EQ(program->Loaded.NotifyOnTarget, 0);
-}
-
 // Another program saves while the dialog holds an edit: the window is rebuilt, the dialog shows the
 // values saved there for everything the user left alone, keeps the edit, and Apply stores both.
 TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlone) {
