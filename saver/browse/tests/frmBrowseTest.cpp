@@ -104,7 +104,10 @@ protected:
         loaded = values;
         return Open();
     }
+    // Opens a fresh dialog, its messages and acceptances counted from here.
     frmBrowse& Open() {
+        messages.clear();
+        accepted = 0;
         dialog = std::make_unique<frmBrowse>(pending, loaded, Pictures(), QSizeF(28800, 16200), "Pellmora");
         QObject::connect(dialog.get(), &frmBrowse::ImageAccepted, [this] { ++accepted; });
         dialog->show();
@@ -189,7 +192,6 @@ TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
         {-19, {Smaller}, -19, "Decrease 19 times", "16 x 8", {kTooSmall}},
     };
     for (const auto& r : rows) {
-        messages.clear();
         frmBrowse& d = Open(Stored("wide.bmp", 1, r.storedSize));
         for (Button b : r.presses)
             QTest::mouseClick(d.cmdSize[b], Qt::LeftButton);
@@ -215,8 +217,6 @@ TEST_F(BrowseTest, OkRefusesAFileStyleWithoutAFile) {
         {"file style, file gone from its folder", Stored("gone.bmp", 1), true},
     };
     for (const auto& r : rows) {
-        messages.clear();
-        accepted = 0;
         frmBrowse& d = Open(r.stored);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         EXPECT_EQ(d.isVisible(), !r.closes) << r.name;
@@ -246,7 +246,6 @@ TEST_F(BrowseTest, ThumbnailsMarkTheirCaptionAndADoubleClickChooses) {
         {"double click a caption", 1, true, true},
     };
     for (const auto& r : rows) {
-        accepted = 0;
         frmBrowse& d = Open(Stored("", 1)); // no file chosen: only the base style passes OK
         ShowPage(0);
         QWidget* target =
@@ -332,7 +331,6 @@ TEST_F(BrowseTest, CancelRestoresAllSevenLoadedValues) {
         bool escapeKey;
     } rows[] = {{"Cancel button", false}, {"Escape key", true}};
     for (const auto& r : rows) {
-        accepted = 0;
         loaded = {1, "fits.bmp", folder + "old/", -3, 6, "Tag6", "/elsewhere"};
         pending = {1, "wide.bmp", folder, 2, 3, "Tag3", drive}; // an earlier OK while the settings stay open
         frmBrowse& d = Open();
@@ -391,7 +389,6 @@ TEST_F(BrowseTest, AGoneFolderOrDriveOpensOnTheDriveWithNothingChosen) {
         {"relative drive", folder, "no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
     };
     for (const auto& r : rows) {
-        messages.clear();
         const PendingImage stored{1, "wide.bmp", r.path, 3, 2, "Tag2", r.drive};
         frmBrowse& d = Open(stored);
         EXPECT_EQ(d.FolderListPath(), r.listedFolder) << r.name;
