@@ -267,6 +267,12 @@ void frmMain::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
 }
 
+void frmMain::enterEvent(QEnterEvent* event) {
+    // The hint is placed beside the window: its place must be the one the window system has.
+    platform::AdoptWindowSystemPosition(windowHandle());
+    QWidget::enterEvent(event);
+}
+
 void frmMain::leaveEvent(QEvent* event) {
     // A quick pointer can leave without crossing the edge band; the hint must not stay behind.
     if (program_.Loaded.ToolTips != 0)
@@ -284,6 +290,8 @@ void frmMain::Form_MouseDown(Qt::MouseButton button, QPointF global) {
     if (program_.Loaded.ToolTips != 0)
         program_.HideHint();
     if (button == Qt::LeftButton) {
+        // A drag starts from where the window really is, whatever the toolkit was last told.
+        platform::AdoptWindowSystemPosition(windowHandle());
         ApplyDragStep(drag_.Press(global.toPoint(), pos()));
     } else if (button == Qt::RightButton) {
         program_.OpenSettingsDialog();

@@ -2,6 +2,7 @@
 
 class QPoint;
 class QWidget;
+class QWindow;
 
 namespace platform {
 
@@ -12,5 +13,11 @@ namespace platform {
 // program made itself is not sent or not acted on. Elsewhere, and for a window not yet shown, this is
 // QWidget::move. Either way the widget's position reads back as `topLeft` at once.
 void MoveTopLevelWindow(QWidget& window, QPoint topLeft);
+
+// Brings the toolkit's record of a shown top-level window's place in line with where the window system
+// has it. A window manager that puts a frame around a window as it first shows it can leave the toolkit
+// with the place the frame had for a moment; a drag, or a window placed beside this one, would start
+// from there. Where the toolkit's record is always current, this does nothing.
+void AdoptWindowSystemPosition(QWindow* window);
 
 } // namespace platform

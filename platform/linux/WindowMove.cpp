@@ -1,5 +1,7 @@
 #include "WindowMove.h"
 
+#include "ScreenPixels.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QPointer>
@@ -27,6 +29,19 @@ struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
 };
 template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
+
+// Gives the toolkit a window's new native geometry (and its screen, where that changed) at once, as
+// its X11 plug-in does on a configure notification.
+void TellToolkit(QWindow& window, const QRect& native) {
+    QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(&window,
+                                                                                              native);
+    if (QGuiApplication::screens().size() > 1) {
+        QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
+        if (screen && screen != window.screen())
+            QWindowSystemInterface::handleWindowScreenChanged<QWindowSystemInterface::SynchronousDelivery>(
+                &window, screen);
+    }
+}
 
 // How often (in moves) to ask again whether a window manager handles the window and which events the
 // toolkit selects on it: a window manager may start later.
@@ -59,15 +74,11 @@ public:
         xcb_flush(c);
 
         placed_ = native;
-        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(&window,
-                                                                                                  native);
-        if (QGuiApplication::screens().size() > 1) {
-            QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
-            if (screen && screen != window.screen())
-                QWindowSystemInterface::handleWindowScreenChanged<
-                    QWindowSystemInterface::SynchronousDelivery>(&window, screen);
-        }
+        TellToolkit(window, native);
     }
+
+    // The toolkit was told another place since the last move: news of that move is news again.
+    void Forget() { placed_ = QRect(); }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t")
@@ -142,6 +153,21 @@ void MoveTopLevelWindow(QWidget& window, QPoint topLeft) {
         mover->Move(c, *handle, native);
     else
         window.move(topLeft);
+}
+
+void AdoptWindowSystemPosition(QWindow* window) {
+    const bool x11 = qGuiApp && qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !window || !window->handle() || !window->isVisible())
+        return;
+    // The toolkit's X11 plug-in reads a window's place from the server when it hears of a change, and
+    // only then: read while a window manager is still framing the window, it can stay wrong for good.
+    const QRect recorded = window->handle()->geometry();
+    const QPoint at = ScreenPixelPosition(window);
+    if (at == recorded.topLeft())
+        return;
+    TellToolkit(*window, QRect(at, recorded.size()));
+    if (QuietMover* mover = Mover())
+        mover->Forget();
 }
 
 } // namespace platform

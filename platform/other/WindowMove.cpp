@@ -8,4 +8,6 @@ void MoveTopLevelWindow(QWidget& window, QPoint topLeft) {
     window.move(topLeft);
 }
 
+void AdoptWindowSystemPosition(QWindow*) {}
+
 } // namespace platform

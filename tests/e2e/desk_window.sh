@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The desktop window as a real program under Xvfb, driven with xdotool: where it opens and how large,
-# a second start, dragging, the hint, see-through clicks, the tray icon and double-click to end.
+# a second start, dragging, the hint (also after the window was put elsewhere behind the program's back),
+# see-through clicks, the tray icon and double-click to end.
 # Screenshots go to $DESK_SHOTS when it names a folder.
 set -uo pipefail
 bin=$1
@@ -15,7 +16,6 @@ settings() { # lines of the Desktop section
     printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\n' "$target" > "$store"
     printf '%s\n' "$@" >> "$store"
 }
-within() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; } # value low high
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 # The first pixel of colour $2 (as #RRGGBB) inside the screen area $1 (WxH+X+Y), as "x y" on screen.
 find_pixel() {
@@ -79,6 +79,22 @@ check "PositionTop saved in twips" 3900 "$(stored PositionTop)"
 # --- A double click ends the program ------------------------------------------------------------------
 xdotool mousemove $((WX + 20)) $((WY + WH / 2)) click --repeat 2 --delay 80 1
 check_true "double click ends the program" wait_exit "$QUINDLE_PID"
+stop_quindle
+
+# --- The window system's place counts, whatever the toolkit was last told ------------------------------
+# A window manager that frames the window as it first shows it can leave the toolkit with the frame's
+# place of a moment before. Here an outside client puts the window into another one, which the toolkit
+# never hears of; the hint (like a drag) must start from where the window now is.
+settings PositionLeft=1500 PositionTop=3000 Transparent=0 BackgroundColor=16777215 TextFontColor=0
+start_quindle
+id=$(main_window); geometry "$id"; height=$WH
+xmessage -title frame -geometry 900x100+300+500 frame >/dev/null 2>&1 & E2E_PIDS+=($!)
+xdotool windowreparent "$id" "$(wait_window '^frame$')"
+wait_until 60 eval 'geometry "$id"; [ "$WX" -ge 300 ]'
+xdotool mousemove $((WX + 40)) $((WY + WH / 2)); sleep 0.2; xdotool mousemove $((WX + 45)) $((WY + WH / 2))
+framed="$WX $((WY + height))"
+hint=$(wait_window '^Quindle Hint$') && geometry "$hint"
+check "hint below the window where the window system has it" "$framed" "$WX $WY"
 stop_quindle
 
 # --- Moving: along the top leftwards; the program's idea of its place keeps up (the hint shows below) --

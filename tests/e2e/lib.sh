@@ -55,6 +55,8 @@ start_xvfb() {
     echo "no X server could be started"; exit 1
 }
 
+within() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; } # value low high
+
 # Runs the command every 0.1 s until it succeeds, for up to $1 seconds; true when it did.
 wait_until() {
     local bound=$1; shift
