@@ -39,12 +39,25 @@ WindowDrag::Step WindowDrag::Next(State state, Event event) {
             return {State::Carried, false, Timer::AwaitStill};
         case Event::Release:
         case Event::Settled:
-            return end;
+            return {State::Trailing, true, Timer::AwaitStill};
         case Event::LeftPress:
             // The carried move ended unnoticed; its place is kept before the new press.
             return {State::Pressed, true, Timer::Stop};
         case Event::DoubleClick:
             return {State::Idle, false, Timer::Stop};
+        default:
+            return stay;
+        }
+    case State::Trailing:
+        switch (event) {
+        case Event::WindowMoved:
+            return {State::Trailing, true, Timer::AwaitStill}; // the window manager's late move
+        case Event::Settled:
+        case Event::StillHeld:
+        case Event::DoubleClick:
+            return {State::Idle, false, Timer::Stop};
+        case Event::LeftPress:
+            return {State::Pressed, false, Timer::Stop};
         default:
             return stay;
         }

@@ -8,9 +8,11 @@ namespace desk {
 // once the pointer has moved a little (so a double click never moves anything); then either the window
 // follows the pointer itself or the window manager carries it. A carried move reports its end with a
 // button release where the system gives one; otherwise it has ended once the window has kept still for
-// a while (the settle timer) and the system does not report the button still down. While the window is
-// held, movement ticks leave it alone, so the only moves seen in a carried move are the window
-// manager's.
+// a while (the settle timer) and the system does not report the button still down. The window manager
+// may carry out the last pointer motion only after the program has seen the button go up: until the
+// window has kept still once more, each move it makes is saved again. While the window is held (the
+// trailing wait included), movement ticks leave it alone, so the only moves seen in a carried move are
+// the window manager's.
 class WindowDrag {
 public:
     enum class State {
@@ -18,6 +20,7 @@ public:
         Pressed,   // left button down, the pointer not yet moved far enough
         Following, // the window follows the pointer
         Carried,   // the window manager moves the window
+        Trailing,  // a carried move has ended: the window manager may still be catching up with it
     };
     enum class Event {
         LeftPress,

@@ -18,7 +18,7 @@ WindowDrag::Event EventFor(char c) {
 }
 
 char StateLetter(WindowDrag::State s) {
-    return "IPFC"[int(s)];
+    return "IPFCT"[int(s)];
 }
 
 char TimerLetter(WindowDrag::Timer t) {
@@ -29,8 +29,8 @@ char TimerLetter(WindowDrag::Timer t) {
 // whether the window's place is saved.
 // Events: p press, f follow started, c carry started, m window moved, r release, s settled, h settled
 // while the button is still down, d double click.
-// States: I idle, P pressed, F following, C carried. Timer: . kept, x stopped, A await the first move,
-// W await stillness. Saved: S.
+// States: I idle, P pressed, F following, C carried, T trailing. Timer: . kept, x stopped, A await the first
+// move, W await stillness. Saved: S.
 TEST(WindowDrag, Transitions) {
     const struct {
         const char* name;
@@ -38,14 +38,16 @@ TEST(WindowDrag, Transitions) {
     } rows[] = {
         {"a click saves the place", "pr", "PI", "xx", ".S"},
         {"the window follows the pointer", "pfmmr", "PFFFI", "x...x", "....S"},
-        {"a carried move ends with its release", "pcmmr", "PCCCI", "xAWWx", "....S"},
-        {"every move of a carried window restarts the wait", "pcmms", "PCCCI", "xAWWx", "....S"},
-        {"a carry that never moves ends too", "pcs", "PCI", "xAx", "..S"},
-        {"a hand held still keeps the carry going", "pcmhhr", "PCCCCI", "xAWWWx", ".....S"},
+        {"a carried move ends with its release", "pcmmr", "PCCCT", "xAWWW", "....S"},
+        {"every move of a carried window restarts the wait", "pcmms", "PCCCT", "xAWWW", "....S"},
+        {"a carry that never moves ends too", "pcss", "PCTI", "xAWx", "..S."},
+        {"a hand held still keeps the carry going", "pcmhhr", "PCCCCT", "xAWWWW", ".....S"},
+        {"the window manager's move after the end is saved", "pcrmmhr", "PCTTTII", "xAWWWx.", "..SSS.."},
+        {"a press while trailing starts a new drag", "pcrpfr", "PCTPFI", "xAWx.x", "..S..S"},
         {"a missed end is saved at the next press", "pcmpr", "PCCPI", "xAWxx", "...SS"},
         {"a double click ends without a second save", "prpd", "PIPI", "xxxx", ".S.."},
         {"without a drag moves and stray timers do nothing", "mshr", "IIII", "....", "...."},
-        {"a release after the settle saves nothing more", "pcsr", "PCII", "xAx.", "..S."},
+        {"a release after the settle saves nothing more", "pcsr", "PCTT", "xAW.", "..S."},
         {"moves before the drag starts change nothing", "pmsr", "PPPI", "x..x", "...S"},
         {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."},
     };
