@@ -78,42 +78,6 @@ TEST_F(DisplayWindow, SeeThroughLettersInTheBackgroundColourStillShow) {
     EXPECT_NE(Window().BackBuffer().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
 }
 
-TEST_F(DisplayWindow, LeftDragMovesTheWindowAndSavesItsPlaceInEveryState) {
-    const struct {
-        const char* movement;
-        const char* interval;
-        bool paused;
-    } rows[] = {{"0", "0", false}, {"1", "0", false}, {"1", "5", true}};
-    for (const auto& r : rows) {
-        Put("PositionLeft", "1500");
-        Put("PositionTop", "1500");
-        Put("Movement", r.movement);
-        Put("Interval", r.interval);
-        Start();
-        desk::frmMain& w = Window();
-        if (r.paused) {
-            w.tmrMovement.stop();
-            w.tmrInterval.start();
-        }
-        const auto tick = [&w] {
-            if (w.tmrMovement.isActive())
-                w.tmrMovement_Timer();
-        };
-        w.move(100, 100);
-        QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(20, 5));
-        tick(); // a tick while held leaves the window where the hand has it
-        QTest::mouseMove(&w, QPoint(70, 25));
-        tick();
-        EXPECT_EQ(w.pos(), QPoint(150, 120)) << r.movement;
-        QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(70, 25));
-        EXPECT_EQ(Stored("PositionLeft"), QStringLiteral("2250")) << r.movement;
-        EXPECT_EQ(Stored("PositionTop"), QStringLiteral("1800")) << r.movement;
-        EXPECT_EQ(program->SettingsRequests(), 0);
-        tick(); // released: a run goes on from its path
-        EXPECT_EQ(w.pos() != QPoint(150, 120), w.tmrMovement.isActive()) << r.movement;
-    }
-}
-
 // The icon opens the settings on a left or right click only; closing the window from outside ends the
 // program and takes the icon away.
 TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnlyAndGoesWithTheWindow) {
