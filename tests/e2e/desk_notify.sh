@@ -57,8 +57,11 @@ sed -i "s/^Date=.*/Date=$today/" "$store"
 run_quindle "$today"
 sync_monitor
 check "one notification on the target day" 1 "$(notify_calls)"
-check_true "its summary is the title" grep -q 'string "Launch day"' "$calls"
-check_true "its body is the Target text" grep -q 'string "We have lift-off"' "$calls"
+# The call's strings in order: the program's name, its icon, the summary, then the body.
+summary_then_body() {
+    awk '/string "Launch day"/ { t = NR } /string "We have lift-off"/ { b = NR } END { exit !(t && b && t < b) }' "$calls"
+}
+check_true "its summary is the title, its body the Target text" summary_then_body
 check "the day is remembered" "$today" "$(remembered)"
 
 run_quindle "$today"

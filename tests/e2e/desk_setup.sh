@@ -28,13 +28,24 @@ trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 
 wait_until 60 eval '[ -n "$(panel)" ]'
 
 printf '[Common]\nDate=%s\nTitle=Short\n[Desktop]\nTrayNotification=1\nMovement=0\nTransparent=0\n' "$target" > "$store"
-printf 'BackgroundColor=16777215\nPositionLeft=1500\nPositionTop=3000\nSetupLeft=3000\nSetupTop=3000\n' >> "$store"
+printf 'BackgroundColor=65280\nTextFontColor=255\nPositionLeft=1500\nPositionTop=3000\nSetupLeft=3000\nSetupTop=3000\n' >> "$store"
 "$bin/Quindle" & QUINDLE_PID=$!
 E2E_PIDS+=($QUINDLE_PID)
 id=$(main_window); check_true "display window shown" [ -n "$id" ]
 wait_until 60 eval '[ "$(tray_icons)" -ge 1 ]'
 check "the icon sits in the tray" 1 "$(tray_icons)"
 check_true "the dialog is loaded hidden at start" wait_hidden
+
+# --- The opaque window: red letters with smooth edges on its green background ---------------------------
+geometry "$id"
+window_colours() {
+    import -window root -crop "${WW}x${WH}+${WX}+${WY}" +repage png:- 2>/dev/null |
+        convert - -depth 8 -unique-colors txt:- | grep -c '^[0-9]'
+}
+wait_until 60 eval '[ "$(window_colours)" -gt 2 ]'
+corner=$(import -window root -crop "1x1+$WX+$WY" -depth 8 txt:- 2>/dev/null | grep -o '#[0-9A-F]\{6\}' | head -n 1)
+check "the background colour fills the window" "#00FF00" "$corner"
+check_true "letters and background and the blended edges between them" [ "$(window_colours)" -gt 2 ]
 
 # --- A right click on the window opens the dialog; a new title and OK rebuild the window ----------------
 geometry "$id"; width_before=$WW

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The moving desktop window dragged under a window manager that carries the move itself (openbox): the
 # run waits while the window is held, the place it is dropped at is saved, then the run goes on and the
-# hint shows again.
+# hint shows again; no settings dialog opens.
 set -uo pipefail
 bin=$1
 source "$(dirname "$0")/lib.sh"
@@ -60,4 +60,6 @@ for i in $(seq 1 120); do
     sleep 0.5
 done
 check_true "the hint shows again after the drag" [ -n "$hint" ]
+# The hint answers a move made after the drag, so a dialog the drag had opened would be up by now.
+check "a left drag opens no settings" "" "$(xdotool search --onlyvisible --name '^Settings - Quindle' 2>/dev/null)"
 finish

@@ -24,6 +24,14 @@ start_host() {
     echo "$pid 0"
 }
 
+# What ends a full-screen show: a click, a double click, a key that types, Escape, and more than eight
+# moves, all over the host's area.
+user_input() {
+    xdotool mousemove 300 250 click 1 key a
+    for i in $(seq 1 12); do xdotool mousemove $((300 + 5 * i)) 250; done
+    xdotool click --repeat 2 --delay 80 1 key Escape
+}
+
 # The size of the child window named $2 inside host $1, waiting up to 60 s.
 child_size() {
     local size
@@ -41,7 +49,7 @@ check "/p draws a child filling the host" "400x300+0+0" "$(child_size "$hostid" 
 wait_until 60 eval '[ "$(pixel 105 105)" = "#000080" ]'
 check "the preview's background shows inside the host" "#000080" "$(pixel 105 105)"
 check "nothing outside the host" "#000000" "$(pixel 95 95)"
-xdotool mousemove 300 250 click 1 key a
+user_input
 sleep 0.3
 check_true "input does not end the preview" kill -0 "$preview"
 kill "$host"
@@ -58,7 +66,7 @@ E2E_PIDS+=("$hosted")
 check "--window-id draws the show in the host's size" "400x300+0+0" "$(child_size "$hostid" Pellmora)"
 wait_until 60 eval '[ "$(pixel 495 395)" = "#000080" ]'
 check "the show's background fills the host" "#000080" "$(pixel 495 395)"
-xdotool mousemove 300 250 click 1 key a
+user_input
 sleep 0.3
 check_true "input is left to the daemon" kill -0 "$hosted"
 kill "$host"
