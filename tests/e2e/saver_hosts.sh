@@ -32,6 +32,16 @@ user_input() {
     xdotool click --repeat 2 --delay 80 1 key Escape
 }
 
+# A checksum of the host's area at 100,100: it changes as the show moves on.
+frame() { import -window root -crop 400x300+100+100 +repage rgb:- 2>/dev/null | md5sum; }
+# True once the show has drawn twice more after the input just sent, so it has handled that input by
+# then; a show that input ends draws no more (bound 60 s each).
+drew_twice_more() {
+    local seen
+    seen=$(frame); wait_until 60 eval '[ "$(frame)" != "$seen" ]' || return 1
+    seen=$(frame); wait_until 60 eval '[ "$(frame)" != "$seen" ]'
+}
+
 # The size of the child window named $2 inside host $1, waiting up to 60 s.
 child_size() {
     local size
@@ -50,8 +60,7 @@ wait_until 60 eval '[ "$(pixel 105 105)" = "#000080" ]'
 check "the preview's background shows inside the host" "#000080" "$(pixel 105 105)"
 check "nothing outside the host" "#000000" "$(pixel 95 95)"
 user_input
-sleep 0.3
-check_true "input does not end the preview" kill -0 "$preview"
+check_true "input does not end the preview" eval 'drew_twice_more && kill -0 "$preview"'
 kill "$host"
 check_true "the preview ends when its host is closed" wait_exit "$preview"
 
@@ -67,8 +76,7 @@ check "--window-id draws the show in the host's size" "400x300+0+0" "$(child_siz
 wait_until 60 eval '[ "$(pixel 495 395)" = "#000080" ]'
 check "the show's background fills the host" "#000080" "$(pixel 495 395)"
 user_input
-sleep 0.3
-check_true "input is left to the daemon" kill -0 "$hosted"
+check_true "input is left to the daemon" eval 'drew_twice_more && kill -0 "$hosted"'
 kill "$host"
 check_true "--window-id ends when its host is closed" wait_exit "$hosted"
 
