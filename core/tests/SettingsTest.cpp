@@ -284,6 +284,10 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Smith,  Jones ,and Co"));
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
     EXPECT_EQ(again.Get(Section::Desktop, QStringLiteral("T")), text);
+    // Stored as UTF-8, as editors and the status-bar tools read it.
+    QFile saved(Path());
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains(QStringLiteral("Grüße ☺").toUtf8()));
     EXPECT_FALSE(again.Get(Section::Common, QStringLiteral("missing")).has_value());
 }
 
