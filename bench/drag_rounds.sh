@@ -23,19 +23,6 @@ openbox >/dev/null 2>&1 & E2E_PIDS+=($!)
 wait_until 60 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
 if [ "$mode" = xft ]; then echo 'Xft.dpi: 192' | xrdb -merge; else export QT_SCALE_FACTOR=2; fi
 
-# A pixel of the red text inside window $1, as "x y" on the screen, once the letters are drawn.
-ink_pixel() {
-    local at=""
-    for _ in $(seq 1 300); do
-        geometry "$1"
-        at=$(import -window root -crop "${WW}x${WH}+${WX}+${WY}" +repage -depth 8 txt:- 2>/dev/null |
-            awk -v ox="$WX" -v oy="$WY" 'index($0, "#FF0000") { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }')
-        [ -n "$at" ] && break
-        sleep 0.2
-    done
-    echo "${at:-}"
-}
-
 target=$(date -d '+430 days' +%Y-%m-%d)
 declare -A seen
 failed=0
@@ -43,8 +30,7 @@ for round in $(seq 1 "$rounds"); do
     printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nMovement=0\nTransparent=0\nTopMost=0\n' "$target" > "$store"
     printf 'TextFontColor=255\nTextFontSize=10\nTextFontBold=1\nBackgroundColor=16777215\nPositionLeft=1500\nPositionTop=4500\n' >> "$store"
     start_quindle
-    id=$(main_window) && at=$(ink_pixel "$id")
-    if [ -z "${id:-}" ] || [ -z "$at" ]; then
+    if ! id=$(main_window) || ! at=$(ink_pixel "$id"); then
         echo "round $round: no window to drag"; failed=$((failed + 1)); stop_quindle; continue
     fi
     x=${at% *} y=${at#* }

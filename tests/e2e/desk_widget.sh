@@ -70,20 +70,6 @@ settings() { # lines of the Desktop section
 }
 start_window() { start_quindle && id=$(main_window) && geometry "$id"; }
 shot() { [ -n "$shots" ] && import -window root "$shots/$wm-$1.png"; }
-# A pixel of the red text inside window $1's area, as "x y" on the screen.
-ink_pixel() {
-    # Waits for the letters: a compositor may not have drawn the window again yet (after a dialog
-    # above it went away, say).
-    local at=""
-    for _ in $(seq 1 300); do
-        geometry "$1"
-        at=$(import -window root -crop "${WW}x${WH}+${WX}+${WY}" +repage -depth 8 txt:- 2>/dev/null |
-            awk -v ox="$WX" -v oy="$WY" 'index($0, "#FF0000") { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }')
-        [ -n "$at" ] && break
-        sleep 0.2
-    done
-    echo "${at:-0 0}"
-}
 # Drags from the text pixel of window $1 by 20 steps of $2,$3 pixels, as a hand does, then $4 more to
 # the right, and waits until the new place is stored.
 drag() {

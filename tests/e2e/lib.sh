@@ -106,6 +106,22 @@ main_window() {
     return 1
 }
 
+# A pixel of the red text inside window $1's area, as "x y" on the screen ("0 0" and false when none
+# shows within 60 s). Waits for the letters: a compositor may not have drawn the window again yet
+# (after a dialog above it went away, say).
+ink_pixel() {
+    local at=""
+    for _ in $(seq 1 300); do
+        geometry "$1"
+        at=$(import -window root -crop "${WW}x${WH}+${WX}+${WY}" +repage -depth 8 txt:- 2>/dev/null |
+            awk -v ox="$WX" -v oy="$WY" 'index($0, "#FF0000") { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }')
+        [ -n "$at" ] && break
+        sleep 0.2
+    done
+    echo "${at:-0 0}"
+    [ -n "$at" ]
+}
+
 finish() {
     echo "$passes passed, $failures failed"
     [ "$failures" -eq 0 ]
