@@ -125,8 +125,14 @@ private:
     QRect placed_;                // the native geometry last given to the toolkit
 };
 
-QuietMover* Mover() {
+// The mover, once a window has been moved through it; none before.
+QPointer<QuietMover>& ExistingMover() {
     static QPointer<QuietMover> mover;
+    return mover;
+}
+
+QuietMover* Mover() {
+    QPointer<QuietMover>& mover = ExistingMover();
     if (!mover && qGuiApp) {
         mover = new QuietMover(qGuiApp);
         qGuiApp->installNativeEventFilter(mover);
@@ -166,7 +172,7 @@ void AdoptWindowSystemPosition(QWindow* window) {
     if (at == recorded.topLeft())
         return;
     TellToolkit(*window, QRect(at, recorded.size()));
-    if (QuietMover* mover = Mover())
+    if (QuietMover* mover = ExistingMover())
         mover->Forget();
 }
 
