@@ -64,7 +64,6 @@ TEST(ImageSizeSteps, EnlargementsStopAtTheScreenAndReductionsAtOnePixel) {
         {"reduced to the factor exactly is allowed", narrow, -2, SizeRefusal::None},
         {"height 30 / 4 is below 15 pixels", narrow, -4, SizeRefusal::TooSmall},
         {"width 100 / 7 is below 15 pixels", fullHd, -7, SizeRefusal::TooSmall},
-        {"height 50 / 4 is below 15", fullHd, -4, SizeRefusal::TooSmall},
         {"twips per pixel follows the screen", hiDpi, -5, SizeRefusal::None},
         {"twips per pixel follows the screen, below", hiDpi, -6, SizeRefusal::TooSmall},
     };
