@@ -228,14 +228,10 @@ TEST_F(SetupTest, FileImageNeedsAFileAndRestoreKeepsThePictureChoice) {
     image.ImageIndex = 5;
     image.ImageTag = QStringLiteral("Mountains");
     dialog->chkImage_Click();
-    auto previous = ui::SetFontAnswerer([](const ui::FontChoice& f) {
-        ui::FontChoice changed = f;
-        changed.Size = 20.5; // rounds half to even
-        changed.Italic = true;
-        return std::optional(changed);
+    input::ChooseFont(dialog->cmdFormat[1], [](ui::FontChoice& c) {
+        c.Size = 20.5; // rounds half to even
+        c.Italic = true;
     });
-    Click(dialog->cmdFormat[1]);
-    ui::SetFontAnswerer(previous);
     EXPECT_EQ(dialog->Pending().TextFontSize[1], 20);
     EXPECT_TRUE(dialog->Pending().TextFontItalic[1]);
     Click(dialog->cmdRestoreSettings);
