@@ -32,7 +32,6 @@ TEST(DateText, ReadingUnderSeveralLocales) {
         const char* text;
         QDate expected; // invalid: not a date
     } rows[] = {
-        {"en_US", "7/13/2025", {2025, 7, 13}},
         {"en_US", " 07/13/2025 ", {2025, 7, 13}},
         {"en_US", "7/13/29", {2029, 7, 13}}, // two-digit years: 1930..2029
         {"en_US", "7/13/30", {1930, 7, 13}},
@@ -44,7 +43,6 @@ TEST(DateText, ReadingUnderSeveralLocales) {
         {"en_GB", "29/02/2024", {2024, 2, 29}},
         {"de_DE", "13/07/2025", {}},
         {"de_DE", "2025-07-13", {2025, 7, 13}}, // ISO works under every locale
-        {"C", "2025-07-13", {2025, 7, 13}},
         {"en_US", "tomorrow", {}},
     };
     for (const auto& r : rows) {

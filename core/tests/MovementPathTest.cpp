@@ -203,21 +203,4 @@ TEST(Pause, DescribeInterval) {
         EXPECT_EQ(desk::DescribeInterval(r.minutes), r.text) << r.minutes;
 }
 
-TEST(Offsets, SliderRangesFollowScreenAndWindow) {
-    const struct {
-        double screen, window;
-        int horizontalMin, horizontalMax, verticalMin, verticalMax;
-    } rows[] = {
-        {9803, 1000, 4402, -4402, -4402, 4402}, {57600, 3000, 27300, -27300, -27300, 27300}, // a 4K screen
-    };
-    for (const auto& r : rows) {
-        const desk::OffsetRange h = desk::HorizontalOffsetRange(r.screen, r.window);
-        const desk::OffsetRange v = desk::VerticalOffsetRange(r.screen, r.window);
-        EXPECT_EQ(h.Minimum, r.horizontalMin) << r.screen;
-        EXPECT_EQ(h.Maximum, r.horizontalMax) << r.screen;
-        EXPECT_EQ(v.Minimum, r.verticalMin) << r.screen;
-        EXPECT_EQ(v.Maximum, r.verticalMax) << r.screen;
-    }
-}
-
 } // namespace

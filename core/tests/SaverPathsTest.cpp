@@ -27,15 +27,18 @@ TEST(SaverPaths, HorizontalStartPositions) {
     const struct {
         std::int32_t placement, direction;
         std::int32_t x, y;
+        std::int32_t width = 6000, height = 600;
     } rows[] = {
-        {0, 0, 28800, 0},     // top, forward: just off the right edge
-        {1, 0, 28800, 7800},  // centre: 8100 - 300
-        {2, 1, -6000, 15600}, // bottom
-        {0, 2, 111, 0},       // a vertical direction leaves TextX
-        {5, 0, 28800, 222},   // an unknown placement leaves TextY
+        {0, 0, 28800, 0},               // top, forward: just off the right edge
+        {1, 0, 28800, 7800},            // centre: 8100 - 300
+        {1, 0, 28800, 7800, 6001, 601}, // 7799.5 goes to the even 7800
+        {1, 0, 28800, 7798, 6003, 603}, // 7798.5 goes to the even 7798
+        {2, 1, -6000, 15600},           // bottom
+        {0, 2, 111, 0},                 // a vertical direction leaves TextX
+        {5, 0, 28800, 222},             // an unknown placement leaves TextY
     };
     for (const auto& r : rows) {
-        ShowState s = Block(6000, 600);
+        ShowState s = Block(r.width, r.height);
         EXPECT_EQ(saver::SetHorizontalPath(s, kScreen, r.placement, r.direction), LabelAlignment::Left);
         EXPECT_EQ(s.TextX, r.x) << r.placement << ',' << r.direction;
         EXPECT_EQ(s.TextY, r.y) << r.placement << ',' << r.direction;
@@ -43,15 +46,6 @@ TEST(SaverPaths, HorizontalStartPositions) {
         EXPECT_EQ(s.PassPlacement, r.placement);
         EXPECT_EQ(s.PassDirection, r.direction);
     }
-}
-
-TEST(SaverPaths, CentreLinesRoundHalvesToEven) {
-    ShowState s = Block(6001, 601);
-    saver::SetHorizontalPath(s, {28800, 16200}, 1, 0);
-    EXPECT_EQ(s.TextY, 7800); // 7799.5 goes to the even 7800
-    s = Block(6003, 603);
-    saver::SetHorizontalPath(s, {28800, 16200}, 1, 0);
-    EXPECT_EQ(s.TextY, 7798); // 7798.5 goes to the even 7798
 }
 
 TEST(SaverPaths, VerticalStartPositions) {

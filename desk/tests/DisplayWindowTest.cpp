@@ -68,16 +68,6 @@ TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
     }
 }
 
-// A see-through window cuts out a colour of its own, never the background setting, so letters in the
-// background colour still show (the end-to-end tests look at the cut-out and the opaque window).
-TEST_F(DisplayWindow, SeeThroughLettersInTheBackgroundColourStillShow) {
-    Put("Transparent", "1");
-    Put("BackgroundColor", "255");
-    Put("TextFontColor", "255");
-    Start();
-    EXPECT_NE(Window().BackBuffer().pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
-}
-
 // The icon opens the settings on a left or right click only; closing the window from outside ends the
 // program and takes the icon away.
 TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnlyAndGoesWithTheWindow) {

@@ -25,8 +25,8 @@ public:
         store.Put(core::Section::Common, QStringLiteral("Date"), QStringLiteral("2027-07-13"));
     }
 
-    // Loads the window in the run mode with these "ScreenSaver" keys; shows it unless told otherwise.
-    saver::frmMain& Start(std::int32_t runMode, const Keys& keys, QSize size = {800, 600}, bool show = true) {
+    // Loads the window in the run mode with these "ScreenSaver" keys and shows it.
+    saver::frmMain& Start(std::int32_t runMode, const Keys& keys, QSize size = {800, 600}) {
         for (const auto& [key, value] : keys)
             store.Put(core::Section::ScreenSaver, key, value);
         saver::LaunchValues launch;
@@ -37,11 +37,9 @@ public:
         form = std::make_unique<saver::frmMain>(launch, store);
         ended = std::make_unique<QSignalSpy>(form.get(), &saver::frmMain::ProgramEnded);
         form->Form_Load();
-        if (show) {
-            form->setGeometry(launch.SaverRect);
-            form->show();
-            (void)QTest::qWaitForWindowExposed(form.get(), 60000);
-        }
+        form->setGeometry(launch.SaverRect);
+        form->show();
+        (void)QTest::qWaitForWindowExposed(form.get(), 60000);
         return *form;
     }
 

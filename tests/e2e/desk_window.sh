@@ -137,7 +137,7 @@ stop_quindle
 # --- See-through: clicks on the cut-away parts reach the window below ---------------------------------
 xev -geometry 800x120+0+0 -event button > "$E2E_TMP/xev.log" 2>&1 & E2E_PIDS+=($!)
 wait_window '^Event Tester$' >/dev/null; sleep 0.5
-settings Transparent=1 TextFontColor=255 TextFontSize=24 PositionLeft=0 PositionTop=1200
+settings Transparent=1 BackgroundColor=255 TextFontColor=255 TextFontSize=24 PositionLeft=0 PositionTop=1200
 start_quindle
 id=$(main_window); geometry "$id"
 # Pixels of the window below (white) and of the letters (red) inside the display window, once drawn.

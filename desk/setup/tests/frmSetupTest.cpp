@@ -299,10 +299,20 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
     }
 }
 
-TEST_F(DeskSetup, PlacementChoicesReachTheMovingWindowBeforeSaving) {
+TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWindowBeforeSaving) {
     Put("Movement", "1");
+    Put("Horizontal", "1");
+    Put("OffSetHoriz", "300");
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Position"));
+    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
+    Click(d.optPosition[2]);
+    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("0"));
+    EXPECT_FALSE(d.fraDirection->isEnabled() || d.optHoriz[0]->isEnabled() ||
+                 d.HScrollOffSetHoriz->isEnabled());
+    Click(d.optPosition[0]);
+    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
+    EXPECT_TRUE(d.optHoriz[0]->isEnabled() && d.HScrollOffSetHoriz->isEnabled());
     const struct {
         QRadioButton* button;
         int desk::PathOptions::*field;
@@ -323,22 +333,6 @@ TEST_F(DeskSetup, PlacementChoicesReachTheMovingWindowBeforeSaving) {
     Click(d.cmdCancel);
     Settle();
     EXPECT_EQ(program->PendingPlacement().Position, 0); // the loaded values once the dialog is gone
-}
-
-TEST_F(DeskSetup, RandomPathsDisablesThePlacementOptions) {
-    Put("Movement", "1");
-    Put("Horizontal", "1");
-    Put("OffSetHoriz", "300");
-    desk::frmSetup& d = Open();
-    ShowPage(d, QStringLiteral("Position"));
-    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
-    Click(d.optPosition[2]);
-    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("0"));
-    EXPECT_FALSE(d.fraDirection->isEnabled() || d.optHoriz[0]->isEnabled() ||
-                 d.HScrollOffSetHoriz->isEnabled());
-    Click(d.optPosition[0]);
-    EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
-    EXPECT_TRUE(d.optHoriz[0]->isEnabled() && d.HScrollOffSetHoriz->isEnabled());
 }
 
 TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDialog) {
