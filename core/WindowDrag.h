@@ -57,6 +57,8 @@ public:
     bool FarEnough(QPoint at, int distance) const;
     // Where a following window goes for the pointer at `at`.
     QPoint FollowPosition(QPoint at) const { return at - grabOffset_; }
+    // Where the left press was.
+    QPoint PressedAt() const { return pressedAt_; }
 
     State Current() const { return state_; }
     // Movement ticks wait while the user holds the window.

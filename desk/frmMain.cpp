@@ -246,7 +246,7 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
     if (drag_.FarEnough(global, QApplication::startDragDistance())) {
         // The window manager moves the window where it offers to; elsewhere the window follows the mouse.
         carriedDrag_ = windowHandle() && platform::WindowManagerMoves(windowHandle()) &&
-                       windowHandle()->startSystemMove();
+                       platform::StartSystemMove(windowHandle(), drag_.PressedAt());
         ApplyDragStep(
             drag_.Handle(carriedDrag_ ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
     }

@@ -20,4 +20,10 @@ void MoveTopLevelWindow(QWidget& window, QPoint topLeft);
 // from there. Where the toolkit's record is always current, this does nothing.
 void AdoptWindowSystemPosition(QWindow* window);
 
+// Hands a drag over to the window manager, as QWindow::startSystemMove does, but from the press at
+// `pressedAt` (global, in the toolkit's pixels) on: the window keeps up with the pointer's whole travel,
+// the part before the drag was told from a click included, instead of trailing it by that much. False
+// where the window manager takes no such request (the program then moves the window itself).
+bool StartSystemMove(QWindow* window, QPoint pressedAt);
+
 } // namespace platform

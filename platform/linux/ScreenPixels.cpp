@@ -1,39 +1,23 @@
 #include "ScreenPixels.h"
 
-#include <QGuiApplication>
+#include "Xcb.h"
+
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
 #include <cmath>
-#include <cstdlib>
-#include <memory>
 
 namespace platform {
 
-namespace {
-
-xcb_connection_t* Connection() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-
-xcb_window_t Root(xcb_connection_t* c) {
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-} // namespace
-
 QPoint ScreenPixelPosition(QWindow* window) {
-    xcb_connection_t* c = Connection();
+    xcb_connection_t* c = x11::Connection();
     if (!window)
         return {};
     if (c) {
         // Where the window really is, frame or none: the toolkit's own figure is rounded to its pixels.
         const xcb_translate_coordinates_cookie_t cookie =
-            xcb_translate_coordinates(c, xcb_window_t(window->winId()), Root(c), 0, 0);
-        const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> reply(
-            xcb_translate_coordinates_reply(c, cookie, nullptr), &std::free);
+            xcb_translate_coordinates(c, xcb_window_t(window->winId()), x11::Root(c), 0, 0);
+        const x11::Reply<xcb_translate_coordinates_reply_t> reply(
+            xcb_translate_coordinates_reply(c, cookie, nullptr));
         if (reply)
             return {reply->dst_x, reply->dst_y};
     }
@@ -42,7 +26,7 @@ QPoint ScreenPixelPosition(QWindow* window) {
 }
 
 void MoveToScreenPixel(QWindow* window, QPoint at) {
-    xcb_connection_t* c = Connection();
+    xcb_connection_t* c = x11::Connection();
     if (!window)
         return;
     if (!c) {

@@ -1,6 +1,7 @@
 #include "WindowMove.h"
 
 #include "ScreenPixels.h"
+#include "Xcb.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
@@ -15,20 +16,13 @@
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
-#include <xcb/xcb.h>
-
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 
 namespace platform {
 
 namespace {
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
+using x11::Reply;
 
 // Gives the toolkit a window's new native geometry (and its screen, where that changed) at once, as
 // its X11 plug-in does on a configure notification.
@@ -143,8 +137,7 @@ QuietMover* Mover() {
 } // namespace
 
 void MoveTopLevelWindow(QWidget& window, QPoint topLeft) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11::Connection();
     QWindow* handle = window.windowHandle();
     if (!c || !window.isWindow() || !window.isVisible() || !handle || !handle->handle()) {
         window.move(topLeft);
@@ -162,8 +155,7 @@ void MoveTopLevelWindow(QWidget& window, QPoint topLeft) {
 }
 
 void AdoptWindowSystemPosition(QWindow* window) {
-    const bool x11 = qGuiApp && qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !window || !window->handle() || !window->isVisible())
+    if (!x11::Connection() || !window || !window->handle() || !window->isVisible())
         return;
     // The toolkit's X11 plug-in reads a window's place from the server when it hears of a change, and
     // only then: read while a window manager is still framing the window, it can stay wrong for good.
@@ -174,6 +166,54 @@ void AdoptWindowSystemPosition(QWindow* window) {
     TellToolkit(*window, QRect(at, recorded.size()));
     if (QuietMover* mover = ExistingMover())
         mover->Forget();
+}
+
+bool StartSystemMove(QWindow* window, QPoint pressedAt) {
+    xcb_connection_t* c = x11::Connection();
+    if (!c || !window || !window->handle())
+        return window && window->startSystemMove();
+    const xcb_window_t root = x11::Root(c);
+    const xcb_atom_t moveResize = x11::Atom(c, "_NET_WM_MOVERESIZE");
+    const xcb_atom_t supported = x11::Atom(c, "_NET_SUPPORTED");
+    if (root == XCB_NONE || moveResize == XCB_ATOM_NONE || supported == XCB_ATOM_NONE)
+        return false;
+    // Only a window manager that lists the request carries it out.
+    bool offered = false;
+    for (std::uint32_t offset = 0;; offset += 256) {
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, root, supported, XCB_ATOM_ATOM, offset, 256), nullptr));
+        if (!reply || reply->type != XCB_ATOM_ATOM || reply->format != 32)
+            break;
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / int(sizeof(xcb_atom_t));
+        for (int i = 0; i < count && !offered; ++i)
+            offered = atoms[i] == moveResize;
+        if (offered || reply->bytes_after == 0)
+            break;
+    }
+    if (!offered)
+        return false;
+    // The window manager moves the window by the pointer's travel from the point given here.
+    const QPoint from = QHighDpi::toNativePixels(pressedAt, window->screen());
+    constexpr std::uint32_t kMove = 8;
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window->winId());
+    event.type = moveResize;
+    event.data.data32[0] = std::uint32_t(from.x());
+    event.data.data32[1] = std::uint32_t(from.y());
+    event.data.data32[2] = kMove;
+    event.data.data32[3] = XCB_BUTTON_INDEX_1;
+    event.data.data32[4] = 1; // from an application
+    // The press's implicit grab would keep the window manager from taking the pointer.
+    xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+    xcb_send_event(c, 0, root,
+                   XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT |
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
+    return true;
 }
 
 } // namespace platform

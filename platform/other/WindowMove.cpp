@@ -1,6 +1,7 @@
 #include "WindowMove.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -9,5 +10,9 @@ void MoveTopLevelWindow(QWidget& window, QPoint topLeft) {
 }
 
 void AdoptWindowSystemPosition(QWindow*) {}
+
+bool StartSystemMove(QWindow* window, QPoint) {
+    return window && window->startSystemMove();
+}
 
 } // namespace platform
