@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 #include "SyncedTexts.h"
+#include "TextFont.h"
 
 #include <QDate>
 #include <QString>
@@ -11,14 +12,10 @@
 namespace desk {
 
 // Every desktop-program setting as loaded. The settings dialog's working copy has the same shape.
-struct LoadedSettings {
+// The title, the phrases and the date are the part both programs share.
+struct LoadedSettings : core::SyncedTexts {
     QDate Today;
     std::int32_t Synchronize = 1;
-    QString Title;
-    QString Target;
-    QString TargetPassed;
-    QString Date; // the target date as stored
-    std::int32_t RepeatYearly = 0;
     std::int32_t RunStartup = 1;
     std::int32_t TrayNotification = 1;
     std::int32_t NotifyOnTarget = 1;
@@ -48,7 +45,10 @@ struct LoadedSettings {
 
     bool operator==(const LoadedSettings&) const = default;
 
-    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date, RepeatYearly}; }
+    const core::SyncedTexts& Texts() const { return *this; }
+    core::SyncedTexts& Texts() { return *this; }
+    core::TextFont TextFont() const;
+    void SetTextFont(const core::TextFont& font);
 };
 
 LoadedSettings LoadSettings(const core::SettingsStore& store);
@@ -73,6 +73,6 @@ struct WindowPosition {
     float Top = 0;
 };
 WindowPosition ReadPosition(const core::SettingsStore& store);
-bool SavePosition(core::SettingsStore& store, float top, float left);
+bool SavePosition(core::SettingsStore& store, const WindowPosition& at);
 
 } // namespace desk

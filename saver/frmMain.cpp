@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "StoredColor.h"
+#include "StoredFont.h"
 
 #include "BasePictures.h"
 #include "Clock.h"
@@ -180,17 +181,7 @@ void frmMain::LoadPicture() {
 }
 
 void frmMain::FormatLabel(QLabel* label, int slot, const QString& caption) {
-    QFont font(loaded_.TextFontName[slot]);
-    font.setPointSize(std::max(1, int(loaded_.TextFontSize[slot])));
-    font.setBold(loaded_.TextFontBold[slot]);
-    font.setItalic(loaded_.TextFontItalic[slot]);
-    font.setStrikeOut(loaded_.TextFontStrikethru[slot]);
-    font.setUnderline(loaded_.TextFontUnderline[slot]);
-    label->setFont(font);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, ui::ColorFromStored(loaded_.Background));
-    colours.setColor(QPalette::WindowText, ui::ColorFromStored(loaded_.TextFontColor[slot]));
-    label->setPalette(colours);
+    ui::ShowInStoredFont(label, loaded_.TextFont(slot), loaded_.Background);
     label->setText(caption);
 }
 

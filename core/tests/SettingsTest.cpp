@@ -225,13 +225,13 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     EXPECT_TRUE(back.TextFontStrikethru);
     EXPECT_EQ(back.Date, core::FormatShortDate({2025, 7, 13}));
 
-    ASSERT_TRUE(desk::SavePosition(store, 300.5f, -450));
+    ASSERT_TRUE(desk::SavePosition(store, {-450, 300.5f}));
     EXPECT_EQ(desk::ReadPosition(store).Left, -450.0f);
     EXPECT_EQ(desk::ReadPosition(store).Top, 300.5f);
 
     store.failCommit = true;
     EXPECT_FALSE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    EXPECT_FALSE(desk::SavePosition(store, 0, 0));
+    EXPECT_FALSE(desk::SavePosition(store, {}));
 }
 
 TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {

@@ -4,7 +4,7 @@
 #include "DeskTimeLeft.h"
 #include "MovementPath.h"
 
-#include <QDialog>
+#include "SettingsDialog.h"
 
 #include <array>
 
@@ -20,10 +20,6 @@ class QStackedLayout;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace ui {
-class DateEntry;
-}
-
 namespace desk {
 
 class Program;
@@ -32,14 +28,13 @@ class Program;
 // working copy against the program's loaded settings, can save without closing (Apply), and its
 // movement box and delay slider act on the live window at once. While the notification icon is on it
 // stays loaded and is put away instead of closed.
-class frmSetup : public QDialog {
+class frmSetup : public ui::SettingsDialog {
     Q_OBJECT
 public:
     explicit frmSetup(Program& program, QWidget* parent = nullptr);
     ~frmSetup() override;
 
     const LoadedSettings& Pending() const { return PendingSettings; }
-    bool SettingsChanged() const { return settingsChanged_; }
     int SetupOption() const { return SetupOption_; }
     // The placement and offsets the moving window reads at every tick.
     PathOptions PendingPlacement() const;
@@ -50,14 +45,6 @@ public:
     QLabel* imgOptTitleRight;
     QTreeWidget* tvwOptions;
     std::array<QGroupBox*, 7> fraOptions{}; // 1 to 6
-
-    QGroupBox* fraTextDate;
-    QLineEdit* txtTitle;
-    QLineEdit* txtTarget;
-    QLineEdit* txtTargetPassed;
-    ui::DateEntry* dateEntry;
-    QCheckBox* chkRepeatYearly;
-    QCheckBox* chkSynchronize;
 
     QCheckBox* chkTrayNotification;
     QCheckBox* chkRunStartup;
@@ -145,11 +132,9 @@ private:
     void ReloadDisplay();
     void PutAway();
     void Unload();
-    void MoveDisplayToStoredPlace();
 
     void UpdatePositionControls();
     void EnableMovementControls(bool enabled);
-    void MovementCoordinates();
 
     void cmdFormatText_Click();
     void cmdBackground_Click();
@@ -164,9 +149,6 @@ private:
     Program& program_;
     LoadedSettings PendingSettings;
     DisplayTexts texts_; // the sample's own remaining-time texts
-    bool Loading = false;
-    bool settingsChanged_ = false;
-    bool ExitRequested = false;
     bool unloading_ = false;
     int SetupOption_ = 1;
     std::array<QTreeWidgetItem*, 7> nodes_{};

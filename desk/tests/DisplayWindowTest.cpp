@@ -1,6 +1,7 @@
 #include "Clock.h"
 #include "DeskFixture.h"
 #include "DeskSettings.h"
+#include "MessageBoxes.h"
 #include "Program.h"
 #include "QtPrinters.h"
 #include "Rounding.h"
@@ -33,6 +34,12 @@ protected:
         return *program;
     }
     desk::frmMain& Window() { return *program->MainWindow(); }
+    // Ticks the run to its end, where the pause starts.
+    void RunToPause() {
+        for (int ticks = 0; program->MovementTimer().isActive() && ticks < 100000; ++ticks)
+            program->tmrMovement_Timer();
+        ASSERT_FALSE(program->MovementTimer().isActive());
+    }
     // A move to where the pointer already is delivers no event, and an earlier test may have left it
     // there: step aside first.
     static void MoveTo(QWidget* w, QPoint at) {
@@ -115,30 +122,26 @@ TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
         Put("Interval", r.interval);
         Start();
         desk::frmMain& w = Window();
+        desk::Program& p = *program;
         // The run is ready without the settings dialog.
-        ASSERT_EQ(program->Path.Direction, QStringLiteral("Forward"));
-        EXPECT_TRUE(w.tmrMovement.isActive());
-        EXPECT_EQ(w.tmrInterval.interval(), r.timerMs);
-        const int start = program->Path.Coordinate;
-        w.tmrMovement_Timer();
+        ASSERT_EQ(p.Path().Direction, QStringLiteral("Forward"));
+        EXPECT_TRUE(p.MovementTimer().isActive());
+        EXPECT_EQ(p.PauseTimer().interval(), r.timerMs);
+        const int start = p.Path().Coordinate;
+        p.tmrMovement_Timer();
         EXPECT_EQ(w.x(), core::TwipsToPixels(start - 100 - w.Width(), 15)) << r.interval;
         EXPECT_EQ(w.y(), 0);
-        int ticks = 1;
-        while (w.tmrMovement.isActive() && ticks < 100000) {
-            w.tmrMovement_Timer();
-            ++ticks;
-        }
-        EXPECT_FALSE(w.tmrMovement.isActive());
-        EXPECT_TRUE(w.tmrInterval.isActive());
-        EXPECT_LT(program->Path.Coordinate, program->Path.EndCoordinate);
+        RunToPause();
+        EXPECT_TRUE(p.PauseTimer().isActive());
+        EXPECT_LT(p.Path().Coordinate, p.Path().EndCoordinate);
         for (int i = 1; i < r.pauseTicks; ++i) {
-            w.tmrInterval_Timer();
-            EXPECT_TRUE(w.tmrInterval.isActive()) << r.interval;
+            p.tmrInterval_Timer();
+            EXPECT_TRUE(p.PauseTimer().isActive()) << r.interval;
         }
-        w.tmrInterval_Timer();
-        EXPECT_FALSE(w.tmrInterval.isActive()) << r.interval;
-        EXPECT_TRUE(w.tmrMovement.isActive()) << r.interval;
-        EXPECT_EQ(program->Path.Coordinate, start); // a fresh run
+        p.tmrInterval_Timer();
+        EXPECT_FALSE(p.PauseTimer().isActive()) << r.interval;
+        EXPECT_TRUE(p.MovementTimer().isActive()) << r.interval;
+        EXPECT_EQ(program->Path().Coordinate, start); // a fresh run
     }
 }
 
@@ -147,57 +150,76 @@ TEST_F(DisplayWindow, ANewDayRebuildsTheWindowInEveryState) {
     const struct {
         const char* movement;
         bool paused;
-        void (desk::frmMain::*check)();
-    } rows[] = {{"0", false, &desk::frmMain::dayWatch_Timer},
-                {"1", false, &desk::frmMain::dayWatch_Timer},
-                {"1", true, &desk::frmMain::dayWatch_Timer},
-                {"1", true, &desk::frmMain::tmrInterval_Timer}};
+        bool pauseEnds; // the pause's end checks the day, else the window's own day watch
+    } rows[] = {{"0", false, false}, {"1", false, false}, {"1", true, false}, {"1", true, true}};
     for (const auto& r : rows) {
         today = QDate(2025, 7, 11);
         Put("Movement", r.movement);
         Put("Interval", "1");
         Start();
-        EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 2 days!")));
-        const auto pause = [&] {
-            if (r.paused) {
-                Window().tmrMovement.stop();
-                Window().tmrInterval.start();
-            }
+        EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 2 days!")));
+        const auto check = [&] {
+            if (r.paused)
+                RunToPause();
+            if (r.pauseEnds)
+                program->tmrInterval_Timer();
+            else
+                Window().dayWatch_Timer();
         };
-        pause();
         const desk::frmMain* before = &Window();
-        (Window().*r.check)(); // same day: the same window goes on
+        check(); // same day: the same window goes on
         Settle();
         EXPECT_EQ(&Window(), before);
-        pause();
         today = QDate(2025, 7, 12);
-        (Window().*r.check)();
+        check();
         Settle();
         EXPECT_NE(&Window(), before) << r.movement;
-        EXPECT_EQ(program->Loaded.Today, today);
-        EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 1 day!")))
-            << program->Texts.DisplayText.toStdString();
+        EXPECT_EQ(program->Loaded().Today, today);
+        EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 1 day!")))
+            << program->Texts().DisplayText.toStdString();
         EXPECT_FALSE(program->Ended());
-        EXPECT_EQ(Window().tmrMovement.isActive(), QByteArray(r.movement) == "1");
+        EXPECT_EQ(program->MovementTimer().isActive(), QByteArray(r.movement) == "1");
     }
+}
+
+// The user mends a date the window cannot count to while the load's message about it is open: the
+// window whose load showed it is not rebuilt under it, and is rebuilt for the new date once it has
+// returned.
+TEST_F(DisplayWindow, AStoreChangeWhileTheLoadsMessageIsOpenWaitsForTheLoad) {
+    Put("Date", "no date", Section::Common);
+    Put("Title", "Trip", Section::Common);
+    bool mended = false;
+    const ui::MessageAnswerer previous = ui::SetMessageAnswerer([&](const ui::MessageRequest&) {
+        if (!std::exchange(mended, true)) {
+            const QPointer<desk::frmMain> loading = program->MainWindow();
+            Put("Date", "2025-07-13", Section::Common);
+            program->SettingsChangedOutside();
+            Settle();
+            EXPECT_TRUE(loading && program->MainWindow() == loading);
+        }
+        return QMessageBox::Ok;
+    });
+    program = std::make_unique<desk::Program>(store);
+    program->Main();
+    ui::SetMessageAnswerer(previous);
+    Settle();
+    ASSERT_TRUE(mended);
+    EXPECT_TRUE(program->Texts().DisplayText.startsWith(QStringLiteral("Trip")));
+    EXPECT_TRUE(Window().isVisible());
 }
 
 TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {
     Put("Movement", "1");
     Put("Interval", "3");
     Start();
-    Window().tmrMovement.stop();
-    Window().tmrInterval.start();
-    Window().tmrInterval_Timer();
-    EXPECT_EQ(Window().IntervalTicks().Ticks(), 1);
-    const QPointer<desk::frmMain> old = &Window();
+    RunToPause();
+    program->tmrInterval_Timer();
+    EXPECT_EQ(program->IntervalTicks().Ticks(), 1);
     program->ReloadDisplay();
-    // The predecessor lingers until its deferred delete, and never ticks again.
-    ASSERT_TRUE(old);
-    EXPECT_FALSE(old->tmrMovement.isActive() || old->tmrInterval.isActive());
     Settle();
-    EXPECT_EQ(Window().IntervalTicks().Ticks(), 0);
-    EXPECT_FALSE(program->Ended()); // a reload is not the end
+    EXPECT_EQ(program->IntervalTicks().Ticks(), 0);
+    EXPECT_TRUE(program->MovementTimer().isActive()); // a fresh run
+    EXPECT_FALSE(program->Ended());                   // a reload is not the end
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include "SaverTimeLeft.h"
 #include "SettingsStore.h"
 
-#include <QDialog>
+#include "SettingsDialog.h"
 #include <QSizeF>
 
 #include <array>
@@ -21,10 +21,6 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 
-namespace ui {
-class DateEntry;
-}
-
 namespace saver {
 
 // What the settings dialog needs from the program around it.
@@ -38,32 +34,18 @@ struct SetupEnvironment {
 // The screensaver's settings dialog. It edits a working copy against the loaded settings and writes the
 // store only on OK. The remaining-time texts it shares with the display window are recomputed for its
 // sample.
-class frmSetup : public QDialog {
+class frmSetup : public ui::SettingsDialog {
     Q_OBJECT
 public:
     frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, DisplayTexts& texts,
              core::SettingsStore& store, SetupEnvironment environment, QWidget* parent = nullptr);
 
-    // The caption both the dialog and the "already open" check use: "Settings - Pellmora - v 3.0".
-    static QString Caption(const QString& productName);
-
     const LoadedSettings& Pending() const { return PendingSettings; }
-    bool SettingsChanged() const { return settingsChanged_; }
 
     // Shows the picture choice; the image browser calls it after its OK.
     void chkImage_Click();
 
     // Controls, named as the dialog's handlers know them.
-    QGroupBox* fraTextDate;
-    QLineEdit* txtTitle;
-    QLineEdit* txtTarget;
-    QLineEdit* txtTargetPassed;
-    QLabel* lblTargetMsg;
-    QLabel* lblTargetPastMsg;
-    ui::DateEntry* dateEntry;
-    QCheckBox* chkRepeatYearly;
-    QCheckBox* chkSynchronize;
-
     QGroupBox* fraStyle;
     std::array<QRadioButton*, 2> optStyle{};
     QCheckBox* chkDays;
@@ -115,7 +97,6 @@ private:
     void UpdateMovementOptions();
     void UpdateChangedState();
     void Recalculate();
-    void ApplyFont(QLabel* label, int slot);
 
     void cmdOK_Click();
     void cmdRestoreSettings_Click();
@@ -142,8 +123,6 @@ private:
     SetupEnvironment environment_;
 
     LoadedSettings PendingSettings;
-    bool Loading = false;
-    bool settingsChanged_ = false;
     int SampleBaseHeight = 0;
 
     QButtonGroup* grpStyle;

@@ -102,13 +102,13 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
         const bool ticked = *row.movement == '0';
         ShowPage(d, QStringLiteral("Movement"));
         Click(d.chkMovementEnable);
-        EXPECT_EQ(display->tmrMovement.isActive(), ticked) << row.movement;
+        EXPECT_EQ(program->MovementTimer().isActive(), ticked) << row.movement;
         if (ticked) {
             for (int i = 0; i < 20; ++i)
-                display->tmrMovement_Timer();
+                program->tmrMovement_Timer();
             ASSERT_NE(display->pos(), QPoint(100, 200));
         } else {
-            EXPECT_FALSE(display->tmrInterval.isActive());
+            EXPECT_FALSE(program->PauseTimer().isActive());
             EXPECT_EQ(display->pos(), QPoint(100, 200)); // 1500 and 3000 twips at 15 twips a pixel
         }
         EXPECT_TRUE(store.writes.isEmpty());
@@ -118,7 +118,7 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
             Click(d.cmdCancel);
         Settle();
         ASSERT_EQ(program->MainWindow(), display);
-        EXPECT_EQ(display->tmrMovement.isActive(), !ticked) << row.movement;
+        EXPECT_EQ(program->MovementTimer().isActive(), !ticked) << row.movement;
         if (ticked) {
             EXPECT_EQ(display->pos(), QPoint(100, 200));
         }
@@ -146,14 +146,14 @@ TEST_F(DeskSetup, ThePauseSliderActsAtOnceAndTheSpeedSliderOnApply) {
     for (const auto& row : rows) {
         QTest::keyClick(d.HScrollInterval, row.key);
         EXPECT_EQ(d.HScrollInterval->value(), row.value);
-        EXPECT_EQ(program->MainWindow()->tmrInterval.interval(), row.ms) << row.value;
+        EXPECT_EQ(program->PauseTimer().interval(), row.ms) << row.value;
     }
     QTest::keyClick(d.HScrollSpeed, Qt::Key_PageUp);
     ASSERT_EQ(d.Pending().Speed, 50);
     const auto step = [this] {
-        const int before = program->Path.Coordinate;
-        program->MainWindow()->tmrMovement_Timer();
-        return before - program->Path.Coordinate; // a forward run counts down
+        const int before = program->Path().Coordinate;
+        program->tmrMovement_Timer();
+        return before - program->Path().Coordinate; // a forward run counts down
     };
     EXPECT_EQ(step(), 40);
     EXPECT_TRUE(store.writes.isEmpty());
@@ -236,7 +236,7 @@ TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
     EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
     EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
     EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2020, 5, 5));
-    EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 11 months  25 days!")));
+    EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 11 months  25 days!")));
 }
 
 TEST_F(DeskSetup, TheStoredPageIsShown) {
@@ -293,7 +293,7 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
         const int value = bar->value();
         EXPECT_EQ(value, leftEnd > 0 ? -1 : 1) << row.position << row.wide;
         EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(horizontal ? -value : value));
-        const desk::PathOptions pending = program->PendingPlacement();
+        const desk::PathOptions pending = program->Placement();
         EXPECT_EQ(horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
         EXPECT_TRUE(store.writes.isEmpty());
     }
@@ -326,13 +326,13 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
     };
     for (const auto& row : rows) {
         Click(row.button);
-        EXPECT_EQ(program->PendingPlacement().*row.field, row.value);
+        EXPECT_EQ(program->Placement().*row.field, row.value);
     }
-    EXPECT_EQ(program->Path.Direction, QStringLiteral("Upward")); // the run was prepared again
+    EXPECT_EQ(program->Path().Direction, QStringLiteral("Upward")); // the run was prepared again
     EXPECT_TRUE(store.writes.isEmpty());
     Click(d.cmdCancel);
     Settle();
-    EXPECT_EQ(program->PendingPlacement().Position, 0); // the loaded values once the dialog is gone
+    EXPECT_EQ(program->Placement().Position, 0); // the loaded values once the dialog is gone
 }
 
 TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDialog) {
@@ -349,7 +349,7 @@ TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDial
         store.failCommit = row.failCommit;
         log.requests.clear();
         desk::frmSetup& d = Reopen();
-        const QString shown = program->Texts.DisplayText;
+        const QString shown = program->Texts().DisplayText;
         Retype(d.txtTitle, QStringLiteral("Edited"));
         if (*row.date)
             Retype(d.dateEntry->txtDate, QString::fromUtf8(row.date));
@@ -359,7 +359,7 @@ TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDial
             Settle();
             ASSERT_EQ(program->SettingsDialog(), &d) << row.name;
             EXPECT_TRUE(d.isVisible()) << row.name;
-            EXPECT_EQ(program->Texts.DisplayText, shown) << row.name;
+            EXPECT_EQ(program->Texts().DisplayText, shown) << row.name;
             EXPECT_EQ(d.dateEntry->fraDateRangeMsg->isVisible(), row.dateError) << row.name;
         }
         if (row.dateError) {
@@ -544,7 +544,7 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     program->SettingsChangedOutside();
     Settle();
     EXPECT_NE(program->MainWindow(), before);
-    EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("From the screensaver")));
+    EXPECT_TRUE(program->Texts().DisplayText.startsWith(QStringLiteral("From the screensaver")));
     EXPECT_EQ(d.txtTitle->text(), QStringLiteral("From the screensaver"));
     EXPECT_EQ(d.dateEntry->txtDate->text(), core::FormatShortDate(QDate(2025, 12, 24)));
     EXPECT_TRUE(d.chkRepeatYearly->isChecked());

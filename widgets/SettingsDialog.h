@@ -1,0 +1,69 @@
+#pragma once
+
+#include "SyncedTexts.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class DateEntry;
+
+// What both programs' settings dialogs have in common: the synced texts with their date, the changed
+// state on the buttons, the refusal of a date that cannot be saved, the save-failure message, the
+// colour choice and the caption. Each dialog builds its pages and keeps only what differs.
+class SettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit SettingsDialog(QWidget* parent);
+
+    // The caption of a settings dialog: "Settings - Pellmora - v 3.0".
+    static QString Caption(const QString& productName);
+
+    bool SettingsChanged() const { return settingsChanged_; }
+
+    // The text and date controls, named as the dialogs' handlers know them.
+    QGroupBox* fraTextDate;
+    QLineEdit* txtTitle;
+    QLineEdit* txtTarget;
+    QLineEdit* txtTargetPassed;
+    QLabel* lblTargetMsg;
+    QLabel* lblTargetPastMsg;
+    DateEntry* dateEntry;
+    QCheckBox* chkRepeatYearly;
+    QCheckBox* chkSynchronize;
+
+protected:
+    // The "Text and Date Settings" frame; otherProgram names the program the texts are shared with.
+    void BuildTextDateFrame(const QString& otherProgram);
+    // Edits of the three texts: each is written to its field and `then` runs, outside loading.
+    void OnTextEdits(core::SyncedTexts& pending, std::function<void(QLineEdit*)> then);
+    // The synced texts, read again, into the controls without running their handlers; the date entry
+    // checks the date it is given as typing would.
+    void ShowSyncedTexts(const core::SyncedTexts& texts);
+    // Shows whether anything differs from the loaded settings: the save buttons on or off, and Cancel
+    // or Close with their tips.
+    void ShowChangedState(bool changed, std::initializer_list<QPushButton*> saveButtons, QPushButton* cancel,
+                          const QString& cancelTip, const QString& closeTip);
+    // False, with the date entry showing why, when the pending date cannot be saved.
+    bool DateReadyToSave();
+    // Saying nothing would lose the user's changes silently: the dialog stays open to try again.
+    void ShowSaveFailure(const QString& retry);
+    // The colour chooser for a stored colour; the chosen one is shown in the swatch.
+    std::optional<std::int32_t> ChooseColour(std::int32_t stored, QLabel* swatch);
+
+    bool Loading = false;
+    bool settingsChanged_ = false;
+};
+
+} // namespace ui
