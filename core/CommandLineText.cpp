@@ -6,7 +6,6 @@
 #include "SaverTimeLeft.h"
 #include "StatusLine.h"
 
-#include "QtSettingsStore.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -35,7 +34,7 @@ int Emit(const PrintResult& result, std::FILE* out, std::FILE* err) {
 }
 
 std::optional<int> RunScriptOption(int argc, char* argv[], const char* programName, const char* usage,
-                                   Printer print, Printer printJson) {
+                                   const StoreOpener& openStore, Printer print, Printer printJson) {
     const char* first = argc > 1 ? argv[1] : "";
     if (std::strcmp(first, "--version") == 0) {
         std::printf("%s %s\n", programName, kVersionText);
@@ -56,8 +55,7 @@ std::optional<int> RunScriptOption(int argc, char* argv[], const char* programNa
             }
         }
         QCoreApplication app(argc, argv);
-        QtSettingsStore store;
-        return Emit(chosen(store));
+        return Emit(chosen(*openStore()));
     }
     return std::nullopt;
 }

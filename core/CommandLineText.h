@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace core {
@@ -24,13 +26,15 @@ QStringList SplitLines(const QString& text);
 int Emit(const PrintResult& result, std::FILE* out = stdout, std::FILE* err = stderr);
 
 using Printer = PrintResult (*)(const SettingsStore&);
+using StoreOpener = std::function<std::unique_ptr<SettingsStore>()>;
 
 // The options both programs take for scripts: --version, --help (or -h) and --print, as the first
 // argument. Runs the one given and returns its exit code; nothing when the first argument is none of
-// them. print computes the texts from the stored settings; printJson, where the program has one,
-// serves --print --json. Any other argument after --print prints the usage to standard error (exit 2).
+// them. print computes the texts from the settings in the store that openStore opens; printJson, where the
+// program has one, serves --print --json. Any other argument after --print prints the usage to standard error
+// (exit 2).
 std::optional<int> RunScriptOption(int argc, char* argv[], const char* programName, const char* usage,
-                                   Printer print, Printer printJson = nullptr);
+                                   const StoreOpener& openStore, Printer print, Printer printJson = nullptr);
 
 } // namespace core
 

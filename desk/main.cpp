@@ -2,13 +2,13 @@
 #include "CommandLineText.h"
 #include "DesktopNotification.h"
 #include "Program.h"
-#include "QtSettingsStore.h"
 #include "SingleInstance.h"
 #include "StatusWatch.h"
+#include "StoreNotifier.h"
 #include "StoreWatcher.h"
 #include "TerminationSignals.h"
+#include "UserStore.h"
 #include "Version.h"
-#include "WatchedStore.h"
 #include "frmSetup.h"
 
 #include <QApplication>
@@ -46,14 +46,18 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
         return std::nullopt;
     QCoreApplication app(argc, argv);
     platform::QuitOnTerminationSignals();
-    return core::RunStatusWatch(json ? desk::PrintJson : desk::PrintStatusLine);
+    const auto store = platform::OpenUserStore();
+    core::StatusWatch status(*store, json ? desk::PrintJson : desk::PrintStatusLine);
+    platform::StoreNotifier notifier(store->Location());
+    QObject::connect(&notifier, &platform::StoreNotifier::Touched, &status, &core::StatusWatch::StoreTouched);
+    return core::RunStatusWatch(status);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto code =
-            core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts, desk::PrintJson))
+    if (const auto code = core::RunScriptOption(argc, argv, "Quindle", kUsage, platform::OpenUserStore,
+                                                desk::PrintTexts, desk::PrintJson))
         return *code;
     if (const auto code = RunWatchOption(argc, argv))
         return *code;
@@ -77,12 +81,13 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // Ending the session (SIGTERM) ends the program as a double click does: icon removed, lock released.
     platform::QuitOnTerminationSignals();
-    core::QtSettingsStore settings;
+    const auto store = platform::OpenUserStore();
     // Saves by the other program, by hand or by a sync tool rebuild the window as Apply does; the
-    // window's own saves go through the watched store and count as nothing new.
-    core::StoreWatcher watcher(settings.Location());
-    core::WatchedStore store(settings, watcher);
-    desk::Program program(store);
+    // window's own saves count as nothing new.
+    core::StoreWatcher watcher(*store);
+    platform::StoreNotifier notifier(store->Location());
+    QObject::connect(&notifier, &platform::StoreNotifier::Touched, &watcher, &core::StoreWatcher::Touched);
+    desk::Program program(*store);
     program.SetSettingsDialogFactory([](desk::Program& p) { return new desk::frmSetup(p); });
     program.SetTargetNotifier(
         [&program](const QString& summary, const QString& body, std::function<void()> shown) {

@@ -2,6 +2,7 @@
 #include "CommandLineText.h"
 #include "SaverCommandLine.h"
 #include "SaverMain.h"
+#include "UserStore.h"
 
 #include <QApplication>
 
@@ -23,7 +24,8 @@ const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto code = core::RunScriptOption(argc, argv, "Pellmora", kUsage, saver::PrintTexts))
+    if (const auto code =
+            core::RunScriptOption(argc, argv, "Pellmora", kUsage, platform::OpenUserStore, saver::PrintTexts))
         return *code;
     {
         // A command line that asks for nothing ends at once, display or not.

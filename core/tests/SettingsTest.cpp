@@ -1,15 +1,18 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DeskSettings.h"
+#include "IniFileBackend.h"
 #include "IniText.h"
 #include "MemoryStore.h"
-#include "QtSettingsStore.h"
 #include "SaverSettings.h"
 #include "SettingsCodec.h"
 #include "SettingsSchema.h"
+#include "SharedStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "QtPrinters.h"
@@ -253,6 +256,14 @@ class IniStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString Path() const { return dir.filePath(QStringLiteral("QVX/Veltrane.ini")); }
+    core::SharedStore Open() const {
+        return core::SharedStore(std::make_unique<core::IniFileBackend>(
+            Path(), core::IniFileBackend::LockFileLock(dir.filePath(QStringLiteral("writelock")))));
+    }
+    core::IniMap OnDisk() const {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? core::ParseIniText(file.readAll()) : core::IniMap{};
+    }
 };
 
 // A file written by hand (byte order mark, CRLF, blanks, lines that are no key) reads as typed, and texts
@@ -265,7 +276,7 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
                "Target=@Variant(xx)\r\nSynchronize = 0 \r\n\r\n[ScreenSaver]\r\nTitle = own, title\r\n"
                "ImagePath=C:\\Pictures\r\nTextFontBold0=False\r\nbroken line\r\n=no key\r\n");
     file.close();
-    core::QtSettingsStore store(Path());
+    core::SharedStore store = Open();
     const auto s = saver::LoadSettings(store, {}).settings;
     EXPECT_EQ(s.Synchronize, 0);
     EXPECT_EQ(s.Title, QStringLiteral("own, title"));
@@ -277,7 +288,7 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
     const QString text = QStringLiteral("  Grüße ☺\n@a = b ; c # d");
     store.Set(Section::Desktop, QStringLiteral("T"), text);
     ASSERT_TRUE(store.Commit());
-    core::QtSettingsStore again(Path());
+    const core::SharedStore again = Open();
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Smith,  Jones ,and Co"));
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
     EXPECT_EQ(again.Get(Section::Desktop, QStringLiteral("T")), text);
@@ -288,25 +299,64 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
     EXPECT_FALSE(again.Get(Section::Common, QStringLiteral("missing")).has_value());
 }
 
-TEST_F(IniStoreTest, AFailedSaveSaysSoAndALaterSaveLandsWithIt) {
+// A save that fails says so and drops its values: no later save or reread writes them over what another
+// program saved meanwhile (the dialog writes every value again on its next OK or Apply).
+TEST_F(IniStoreTest, AFailedSaveSaysSoAndItsValuesAreNeverWrittenLater) {
     // A plain file where the folder should be: nothing can be created below it, not even by root.
     QFile blocker(dir.filePath(QStringLiteral("QVX")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    core::QtSettingsStore store(Path());
+    core::SharedStore store = Open();
     desk::LoadedSettings p = desk::LoadSettings(store);
-    p.Title = QStringLiteral("saved on the second try");
+    p.Title = QStringLiteral("cancelled after the failure");
     EXPECT_FALSE(desk::SaveSettings(store, p, kToday));
-    EXPECT_FALSE(store.Commit());
 
     ASSERT_TRUE(blocker.remove());
+    core::SharedStore other = Open();
+    other.Set(Section::Common, QStringLiteral("Title"), QStringLiteral("the other program's"));
+    ASSERT_TRUE(other.Commit());
+    store.Refresh();
+    EXPECT_EQ(OnDisk().value(QStringLiteral("Common/Title")), QStringLiteral("the other program's"));
     store.Set(Section::Desktop, QStringLiteral("Speed"), QStringLiteral("7"));
     ASSERT_TRUE(store.Commit());
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const core::IniMap onDisk = core::ParseIniText(file.readAll());
+    const core::IniMap onDisk = OnDisk();
     EXPECT_EQ(onDisk.value(QStringLiteral("Desktop/Speed")), QStringLiteral("7"));
-    EXPECT_EQ(onDisk.value(QStringLiteral("Common/Title")), p.Title); // the failed save's values too
+    EXPECT_EQ(onDisk.value(QStringLiteral("Common/Title")), QStringLiteral("the other program's"));
+    EXPECT_EQ(store.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("the other program's"));
+}
+
+// Another program's save is seen by its content, even when it keeps the file's size and time stamp (file
+// systems with one- or two-second stamps), and counts as a change from outside; this store's own saves,
+// however close together, do not; and one that lands while this store saves is merged and counted.
+TEST_F(IniStoreTest, ChangesFromOutsideAreToldFromOwnSavesByContent) {
+    core::SharedStore own = Open();
+    core::SharedStore other = Open();
+    const auto save = [](core::SharedStore& store, const char* key, const char* value) {
+        store.Set(Section::Common, QString::fromLatin1(key), QString::fromLatin1(value));
+        return store.Commit();
+    };
+    ASSERT_TRUE(save(own, "Date", "25/12/2026"));
+    ASSERT_TRUE(save(own, "PositionLeft", "15"));
+    EXPECT_FALSE(own.Refresh());
+    EXPECT_EQ(own.OutsideChanges(), 0u);
+
+    const QDateTime stamp = QFileInfo(Path()).lastModified();
+    other.Refresh();
+    ASSERT_TRUE(save(other, "Date", "26/12/2026"));
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_TRUE(own.Refresh());
+    EXPECT_EQ(own.Get(Section::Common, QStringLiteral("Date")), QStringLiteral("26/12/2026"));
+    EXPECT_EQ(own.OutsideChanges(), 1u);
+
+    ASSERT_TRUE(save(other, "Title", "Theirs"));
+    ASSERT_TRUE(save(own, "PositionLeft", "30"));
+    EXPECT_EQ(own.OutsideChanges(), 2u);
+    EXPECT_EQ(own.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Theirs"));
+    EXPECT_EQ(OnDisk().value(QStringLiteral("Common/Title")), QStringLiteral("Theirs"));
+    EXPECT_FALSE(own.Refresh());
 }
 
 } // namespace
