@@ -45,6 +45,13 @@ struct LoadedSettings : core::SyncedTexts {
 
     bool operator==(const LoadedSettings&) const = default;
 
+    bool ShowsTrayIcon() const { return TrayNotification == 1; }
+    bool NotifiesOnTarget() const { return NotifyOnTarget == 1; }
+    bool StaysOnTop() const { return TopMost == 1; }
+    bool ShowsHints() const { return ToolTips != 0; }
+    bool SeeThrough() const { return Transparent == 1; }
+    bool Moves() const { return Movement == 1; }
+
     const core::SyncedTexts& Texts() const { return *this; }
     core::SyncedTexts& Texts() { return *this; }
     core::TextFont TextFont() const;

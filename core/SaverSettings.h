@@ -62,6 +62,8 @@ struct LoadedSettings : core::SyncedTexts {
 
     bool operator==(const LoadedSettings&) const = default;
 
+    bool UsesImage() const { return ImageUsed == 1; }
+
     const core::SyncedTexts& Texts() const { return *this; }
     core::SyncedTexts& Texts() { return *this; }
     core::TextFont TextFont(int slot) const;

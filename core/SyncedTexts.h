@@ -18,6 +18,8 @@ struct SyncedTexts {
     QString Date;                  // as stored
     std::int32_t RepeatYearly = 0; // 1: a passed date comes back every year
 
+    bool Repeats() const { return RepeatYearly == 1; }
+
     bool operator==(const SyncedTexts&) const = default;
 };
 

@@ -29,15 +29,14 @@ constexpr std::int32_t kDesktopSystemColor = std::int32_t(0x80000001u);
 constexpr int kMovementTickMs = 16;
 
 DisplayLook LookFor(const LoadedSettings& s, const DisplayTexts& texts, const WindowPosition& saved) {
-    const bool seeThrough = s.Transparent == 1;
     return {texts.DisplayText,
             ui::FontFromStored(s.TextFont()),
             ui::ColorFromStored(s.TextFontColor),
-            ui::ColorFromStored(seeThrough ? kDesktopSystemColor : s.BackgroundColor),
-            seeThrough,
-            s.TopMost == 1,
-            s.Movement == 1,
-            s.ToolTips != 0,
+            ui::ColorFromStored(s.SeeThrough() ? kDesktopSystemColor : s.BackgroundColor),
+            s.SeeThrough(),
+            s.StaysOnTop(),
+            s.Moves(),
+            s.ShowsHints(),
             saved,
             s.Today};
 }
@@ -82,8 +81,8 @@ void Program::NotifyIfTargetDay() {
     const QDate today = loaded_.Today;
     std::optional<QDate> target = core::ParseDateText(loaded_.Date);
     if (target) // a repeating date's day comes back every year
-        target = core::EffectiveTarget(*target, today, loaded_.RepeatYearly == 1);
-    if (!notifier_ || !ShouldNotifyTarget(loaded_.NotifyOnTarget == 1, today, target, lastNotified_))
+        target = core::EffectiveTarget(*target, today, loaded_.Repeats());
+    if (!notifier_ || !ShouldNotifyTarget(loaded_.NotifiesOnTarget(), today, target, lastNotified_))
         return;
     // Marked at once, so a rebuild while the service answers sends no second one; stored only once
     // shown, so a day without a notification service is tried again at the next start.
@@ -122,7 +121,7 @@ void Program::LoadMainWindow() {
     intervalTicks_ = PauseCounter();
     tmrInterval_.setInterval(IntervalTimerMs(s.Interval));
     StopMovement();
-    if (s.Movement == 1) {
+    if (s.Moves()) {
         // The first run is prepared here, so the window moves whether or not the dialog ever loads.
         MovementCoordinates();
         StartMovement();
@@ -155,7 +154,7 @@ void Program::RemoveTrayIcon() {
 }
 
 void Program::FollowTraySetting() {
-    if (loaded_.TrayNotification != 1) {
+    if (!loaded_.ShowsTrayIcon()) {
         RemoveTrayIcon();
         return;
     }

@@ -1,8 +1,10 @@
 #include "AppStartup.h"
-#include "CommandLineText.h"
+#include "DeskTimeLeft.h"
 #include "DesktopNotification.h"
+#include "DisplaySession.h"
 #include "Program.h"
 #include "SingleInstance.h"
+#include "StatusLine.h"
 #include "StatusWatch.h"
 #include "StoreNotifier.h"
 #include "StoreWatcher.h"
@@ -56,8 +58,8 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto code = core::RunScriptOption(argc, argv, "Quindle", kUsage, platform::OpenUserStore,
-                                                desk::PrintTexts, desk::PrintJson))
+    if (const auto code = ui::RunScriptOption(argc, argv, "Quindle", kUsage, platform::OpenUserStore,
+                                              desk::PrintTexts, desk::PrintJson))
         return *code;
     if (const auto code = RunWatchOption(argc, argv))
         return *code;
@@ -71,9 +73,9 @@ int main(int argc, char* argv[]) {
     if (!instance.TryAcquire())
         return 0;
 
-    if (!ui::DisplayAvailable("Quindle"))
+    if (!platform::DisplayAvailable("Quindle"))
         return 1;
-    ui::PreferX11WhenAvailable();
+    platform::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quindle"));
     QApplication::setApplicationVersion(QString::fromLatin1(core::kVersionText));

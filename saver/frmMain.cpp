@@ -142,7 +142,7 @@ void frmMain::Form_Load() {
 
     if (ShowsFullScreen()) {
         StartPass();
-    } else if (loaded_.ImageUsed == 1) {
+    } else if (loaded_.UsesImage()) {
         PlacePreviewPicture(state_);
         imgPhoto->move(ToPixelsX(state_.PictureX), ToPixelsY(state_.PictureY));
     }
@@ -153,7 +153,7 @@ void frmMain::Form_Load() {
 void frmMain::LoadPicture() {
     imgPhoto->clear();
     imgPhoto->hide();
-    if (loaded_.ImageUsed != 1)
+    if (!loaded_.UsesImage())
         return;
     QImage picture;
     if (!ShowsFullScreen()) {

@@ -1,7 +1,8 @@
 #include "AppStartup.h"
-#include "CommandLineText.h"
+#include "DisplaySession.h"
 #include "SaverCommandLine.h"
 #include "SaverMain.h"
+#include "SaverTimeLeft.h"
 #include "UserStore.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --
 
 int main(int argc, char* argv[]) {
     if (const auto code =
-            core::RunScriptOption(argc, argv, "Pellmora", kUsage, platform::OpenUserStore, saver::PrintTexts))
+            ui::RunScriptOption(argc, argv, "Pellmora", kUsage, platform::OpenUserStore, saver::PrintTexts))
         return *code;
     {
         // A command line that asks for nothing ends at once, display or not.
@@ -36,9 +37,9 @@ int main(int argc, char* argv[]) {
             saver::SaverMode::None)
             return 0;
     }
-    if (!ui::DisplayAvailable("Pellmora"))
+    if (!platform::DisplayAvailable("Pellmora"))
         return 1;
-    ui::PreferX11WhenAvailable();
+    platform::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmora"));
     // The program ends when the show or the settings end, not when a message box closes first.

@@ -79,7 +79,7 @@ void SettingsDialog::ShowSyncedTexts(const core::SyncedTexts& texts) {
         txtTitle->setText(texts.Title);
         txtTarget->setText(texts.Target);
         txtTargetPassed->setText(texts.TargetPassed);
-        chkRepeatYearly->setChecked(texts.RepeatYearly == 1);
+        ShowCheckState(chkRepeatYearly, texts.RepeatYearly);
     }
     dateEntry->ShowStoredDate(texts.Date);
 }

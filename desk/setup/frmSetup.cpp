@@ -263,19 +263,19 @@ void frmSetup::ShowPendingSettings(bool withDate) {
     ui::SelectOption(grpHorizDirect, p.HorizDirection);
     ui::SelectOption(grpVertDirect, p.VertDirection);
     ui::SelectOption(grpPosition, p.Position);
-    chkSynchronize->setChecked(p.Synchronize == 1);
-    chkRunStartup->setChecked(p.RunStartup == 1);
-    chkTrayNotification->setChecked(p.TrayNotification == 1);
-    chkTopMost->setChecked(p.TopMost == 1);
-    chkToolTips->setChecked(p.ToolTips == 1);
-    chkNotifyOnTarget->setChecked(p.NotifyOnTarget == 1);
-    chkTransparent->setChecked(p.Transparent == 1);
-    chkDays->setChecked(p.IncludeDays == 1);
-    chkRepeatYearly->setChecked(p.RepeatYearly == 1);
-    chkMovementEnable->setChecked(p.Movement == 1);
+    ui::ShowCheckState(chkSynchronize, p.Synchronize);
+    ui::ShowCheckState(chkRunStartup, p.RunStartup);
+    ui::ShowCheckState(chkTrayNotification, p.TrayNotification);
+    ui::ShowCheckState(chkTopMost, p.TopMost);
+    ui::ShowCheckState(chkToolTips, p.ToolTips);
+    ui::ShowCheckState(chkNotifyOnTarget, p.NotifyOnTarget);
+    ui::ShowCheckState(chkTransparent, p.Transparent);
+    ui::ShowCheckState(chkDays, p.IncludeDays);
+    ui::ShowCheckState(chkRepeatYearly, p.RepeatYearly);
+    ui::ShowCheckState(chkMovementEnable, p.Movement);
 
     UpdatePositionControls();
-    if (p.Movement != 1) {
+    if (!p.Moves()) {
         lblMovementMsg->show();
         EnableMovementControls(false);
     } else {
@@ -339,7 +339,7 @@ void frmSetup::EnableStyleOptions() {
 void frmSetup::RefreshSampleFormat() {
     const LoadedSettings& p = PendingSettings;
     ui::ShowInStoredFont(lblSampleText, p.TextFont(), p.BackgroundColor);
-    lblSampleText->setAutoFillBackground(p.Transparent != 1);
+    lblSampleText->setAutoFillBackground(!p.SeeThrough());
     lblSampleText->update();
 }
 
@@ -423,7 +423,7 @@ void frmSetup::chkMovementEnable_Click() {
     if (Loading)
         return;
     PendingSettings.Movement = ui::CheckState(chkMovementEnable);
-    if (PendingSettings.Movement == 0) {
+    if (!PendingSettings.Moves()) {
         program_.StopMovement();
         lblMovementMsg->show();
         EnableMovementControls(false);
@@ -542,7 +542,7 @@ void frmSetup::ReloadDisplay() {
 
 void frmSetup::PutAway() {
     dateEntry->HideCalendar();
-    if (program_.Loaded().TrayNotification != 1)
+    if (!program_.Loaded().ShowsTrayIcon())
         Unload();
     else
         hide(); // loaded and hidden, for the notification icon
@@ -598,7 +598,7 @@ void frmSetup::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (program_.Loaded().TrayNotification == 1) {
+    if (program_.Loaded().ShowsTrayIcon()) {
         // With the icon on, closing is Cancel: the dialog goes back to the notification area.
         event->ignore();
         cmdCancel_Click();

@@ -108,10 +108,10 @@ void frmSetup::RestoreLoadedSettings() {
     ui::SelectOption(grpHoriz, p.Horizontal);
     ui::SelectOption(grpVert, p.Vertical);
     ui::SelectOption(grpDirection, p.Direction);
-    chkSynchronize->setChecked(p.Synchronize == 1);
-    chkDays->setChecked(p.IncludeDays == 1);
-    chkRepeatYearly->setChecked(p.RepeatYearly == 1);
-    chkImage->setChecked(p.ImageUsed == 1);
+    ui::ShowCheckState(chkSynchronize, p.Synchronize);
+    ui::ShowCheckState(chkDays, p.IncludeDays);
+    ui::ShowCheckState(chkRepeatYearly, p.RepeatYearly);
+    ui::ShowCheckState(chkImage, p.ImageUsed);
     Loading = wasLoading;
 
     chkImage_Click();
@@ -217,7 +217,7 @@ void frmSetup::UpdateMovementOptions() {
 void frmSetup::chkImage_Click() {
     PendingSettings.ImageUsed = ui::CheckState(chkImage);
     const QString noImage = tr("No Image");
-    if (PendingSettings.ImageUsed == 1) {
+    if (PendingSettings.UsesImage()) {
         cmdImage->setEnabled(true);
         optImageStyle[0]->setEnabled(true);
         const bool hasFile = !pendingImage_.ImageName.isEmpty();
