@@ -82,12 +82,19 @@ void Program::NotifyIfTargetDay() {
     std::optional<QDate> target = core::ParseDateText(loaded_.Date);
     if (target) // a repeating date's day comes back every year
         target = core::EffectiveTarget(*target, today, loaded_.Repeats());
-    if (!notifier_ || !ShouldNotifyTarget(loaded_.NotifiesOnTarget(), today, target, lastNotified_))
+    if (!notifier_ || notifying_ == today ||
+        !ShouldNotifyTarget(loaded_.NotifiesOnTarget(), today, target, lastNotified_))
         return;
-    // Marked at once, so a rebuild while the service answers sends no second one; stored only once
-    // shown, so a day without a notification service is tried again at the next start.
-    lastNotified_ = today;
-    notifier_(loaded_.Title, loaded_.Target, [this, today] { SaveLastNotified(store_, today); });
+    // A rebuild while the service answers sends no second one. The day is marked, and stored, only once
+    // shown: one the service refused or was not there for is tried again at the next check.
+    notifying_ = today;
+    notifier_(loaded_.Title, loaded_.Target, [this, today](bool shown) {
+        notifying_ = QDate();
+        if (!shown)
+            return;
+        lastNotified_ = today;
+        SaveLastNotified(store_, today);
+    });
 }
 
 void Program::LoadSettingsDialog() {

@@ -27,8 +27,9 @@ class Program;
 
 // Builds the settings dialog; main() installs it so this library does not depend on the dialog's.
 using SettingsDialogFactory = std::function<QWidget*(Program&)>;
-// Shows the target-day notification (summary, body) and runs the callback once it has been shown.
-using TargetNotifier = std::function<void(const QString&, const QString&, std::function<void()>)>;
+// Shows the target-day notification (summary, body) and runs the callback with whether it was shown
+// once the notification service has answered.
+using TargetNotifier = std::function<void(const QString&, const QString&, std::function<void(bool shown)>)>;
 
 // The desktop program as a whole: start-up, the loaded settings, the notification icon, the display
 // window's life and its movement. The settings dialog talks to this class only; the window below it is
@@ -96,7 +97,8 @@ public:
     // The store was changed by someone else: reloaded as after Apply, after the store has been read
     // again; an open settings dialog is told through LoadedSettingsChanged.
     void SettingsChangedOutside();
-    // Sends the target-day notification when today calls for one; main() installs how it is shown.
+    // Sends the target-day notification when today calls for one and none is on its way; main()
+    // installs how it is shown. Called at every load of the window and when the service appears.
     void SetTargetNotifier(TargetNotifier notifier) { notifier_ = std::move(notifier); }
     void NotifyIfTargetDay();
     // The calendar moved on: today becomes the loaded day and the window is rebuilt (after the
@@ -137,7 +139,8 @@ private:
     QList<QPointer<QWidget>> unloadedDialogs_; // deleted later, or with the program at the latest
     SettingsDialogFactory dialogFactory_;
     TargetNotifier notifier_;
-    QDate lastNotified_; // sent, or being sent, on this day
+    QDate lastNotified_; // shown on this day
+    QDate notifying_;    // on its way to the service for this day
     int settingsRequests_ = 0;
     bool ended_ = false;
 };

@@ -92,10 +92,12 @@ int main(int argc, char* argv[]) {
     desk::Program program(*store);
     program.SetSettingsDialogFactory([](desk::Program& p) { return new desk::frmSetup(p); });
     program.SetTargetNotifier(
-        [&program](const QString& summary, const QString& body, std::function<void()> shown) {
+        [&program](const QString& summary, const QString& body, std::function<void(bool)> answered) {
             platform::ShowDesktopNotification(QStringLiteral("Quindle"), summary, body, &program,
-                                              std::move(shown));
+                                              std::move(answered));
         });
+    // A notification the service was not there for is sent when it comes.
+    platform::WatchNotificationService(&program, [&program] { program.NotifyIfTargetDay(); });
     QObject::connect(&watcher, &core::StoreWatcher::ChangedOutside, &program,
                      &desk::Program::SettingsChangedOutside);
     program.Main();

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -206,6 +208,29 @@ TEST_F(DisplayWindow, AStoreChangeWhileTheLoadsMessageIsOpenWaitsForTheLoad) {
     ASSERT_TRUE(mended);
     EXPECT_TRUE(program->Texts().DisplayText.startsWith(QStringLiteral("Trip")));
     EXPECT_TRUE(Window().isVisible());
+}
+
+// One target-day notification at a time, even across a rebuild; one the service refused or was not there
+// for is sent again at the next check, and the day is remembered once one has been shown (its texts and a
+// restart that day are the end-to-end notification test's).
+TEST_F(DisplayWindow, TheTargetDayNotificationIsSentAgainUntilOneIsShown) {
+    today = QDate(2025, 7, 13);
+    std::vector<std::function<void(bool)>> answers;
+    program = std::make_unique<desk::Program>(store);
+    program->SetTargetNotifier([&](const QString&, const QString&, std::function<void(bool)> answered) {
+        answers.push_back(std::move(answered));
+    });
+    program->Main();
+    program->ReloadDisplay();
+    ASSERT_EQ(answers.size(), 1u); // the service has not answered yet
+    answers.back()(false);
+    EXPECT_EQ(Stored("LastNotified"), QString());
+    program->NotifyIfTargetDay(); // the service has come, or the next check
+    ASSERT_EQ(answers.size(), 2u);
+    answers.back()(true);
+    EXPECT_FALSE(Stored("LastNotified").isEmpty());
+    program->ReloadDisplay();
+    EXPECT_EQ(answers.size(), 2u);
 }
 
 TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {

@@ -558,16 +558,3 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
     EXPECT_EQ(Stored("TextFontSize"), QStringLiteral("24"));
 }
-
-// One notification on the target day, even when the window is rebuilt before the service answers (its
-// texts, the day remembered once it is shown and a restart that day are the end-to-end notification test's).
-TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuilds) {
-    Put("Date", "2024-05-10", Section::Common);
-    int sent = 0;
-    program = std::make_unique<desk::Program>(store);
-    program->SetTargetNotifier([&](const QString&, const QString&, const std::function<void()>&) { ++sent; });
-    program->Main();
-    EXPECT_EQ(sent, 1);
-    program->ReloadDisplay();
-    EXPECT_EQ(sent, 1); // still waiting for the service's answer: no second one
-}
