@@ -1,6 +1,7 @@
 #include "AppStartup.h"
 #include "CommandLineText.h"
 #include "DesktopNotification.h"
+#include "OutputReader.h"
 #include "Program.h"
 #include "SingleInstance.h"
 #include "StatusWatch.h"
@@ -50,6 +51,7 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
     core::StatusWatch status(*store, json ? desk::PrintJson : desk::PrintStatusLine);
     platform::StoreNotifier notifier(store->Location());
     QObject::connect(&notifier, &platform::StoreNotifier::Touched, &status, &core::StatusWatch::StoreTouched);
+    platform::WatchOutputReader(&status, [] { QCoreApplication::exit(0); });
     return core::RunStatusWatch(status);
 }
 
