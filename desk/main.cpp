@@ -2,6 +2,7 @@
 #include "DeskTimeLeft.h"
 #include "DesktopNotification.h"
 #include "DisplaySession.h"
+#include "OutputReader.h"
 #include "Program.h"
 #include "SingleInstance.h"
 #include "StatusLine.h"
@@ -52,6 +53,7 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
     core::StatusWatch status(*store, json ? desk::PrintJson : desk::PrintStatusLine);
     platform::StoreNotifier notifier(store->Location());
     QObject::connect(&notifier, &platform::StoreNotifier::Touched, &status, &core::StatusWatch::StoreTouched);
+    platform::WatchOutputReader(&status, [] { QCoreApplication::exit(0); });
     return core::RunStatusWatch(status);
 }
 

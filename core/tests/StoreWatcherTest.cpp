@@ -45,7 +45,7 @@ TEST(StoreWatcher, ReportsSavesFromOutsideButNotItsOwn) {
     };
     const auto settle = [&watcher] {
         const int settled = watcher.BurstsSettled();
-        QTRY_VERIFY_WITH_TIMEOUT(watcher.BurstsSettled() > settled, 60000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.BurstsSettled() > settled; }, 60000));
     };
 
     save(own, "Title", "Ours");
