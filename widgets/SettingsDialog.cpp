@@ -111,13 +111,29 @@ void SettingsDialog::ShowSaveFailure(const QString& retry) {
                  QMessageBox::Critical});
 }
 
-std::optional<std::int32_t> SettingsDialog::ChooseColour(std::int32_t stored, QLabel* swatch) {
+bool SettingsDialog::ChooseColour(std::int32_t& stored, QLabel* swatch) {
     const auto chosen = ChooseColor(this, ColorFromStored(stored));
     if (!chosen)
-        return std::nullopt;
-    const std::int32_t colour = StoredFromColor(*chosen);
-    ShowSwatch(swatch, colour);
-    return colour;
+        return false;
+    stored = StoredFromColor(*chosen);
+    ShowSwatch(swatch, stored);
+    return true;
+}
+
+void SettingsDialog::SynchronizeEdited(std::int32_t& synchronize) {
+    if (Loading)
+        return;
+    synchronize = CheckState(chkSynchronize);
+    ReloadSyncedTexts();
+    UpdateChangedState();
+}
+
+void SettingsDialog::SpeedEdited(std::int32_t& speed, int value) {
+    if (Loading)
+        return;
+    speed = value;
+    lblSpeed->setText(QString::number(value));
+    UpdateChangedState();
 }
 
 } // namespace ui

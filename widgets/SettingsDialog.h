@@ -4,16 +4,19 @@
 
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <optional>
 
+class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QScrollBar;
 
 namespace ui {
 
@@ -43,7 +46,32 @@ public:
     QCheckBox* chkRepeatYearly;
     QCheckBox* chkSynchronize;
 
+    // The style, colour, speed, sample and button controls both dialogs have.
+    std::array<QRadioButton*, 2> optStyle{};
+    QCheckBox* chkDays;
+    QPushButton* cmdBackground;
+    QLabel* picBackColour;
+    QScrollBar* HScrollSpeed;
+    QLabel* lblSpeed;
+    QLabel* lblSlow;
+    QLabel* lblFast;
+    QGroupBox* fraSample;
+    QLabel* lblSampleText;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdRestoreSettings;
+    QPushButton* cmdHelp;
+    QPushButton* cmdAbout;
+
 protected:
+    // Compares the working copy with the loaded settings and shows the result (ShowChangedState).
+    virtual void UpdateChangedState() = 0;
+    // Reads the synced texts again from the section the working copy's Synchronize selects.
+    virtual void ReloadSyncedTexts() = 0;
+    // The Synchronize box and the speed bar, edited: the working copy's field follows, outside loading.
+    void SynchronizeEdited(std::int32_t& synchronize);
+    void SpeedEdited(std::int32_t& speed, int value);
+
     // The "Text and Date Settings" frame; otherProgram names the program the texts are shared with.
     void BuildTextDateFrame(const QString& otherProgram);
     // Edits of the three texts: each is written to its field and `then` runs, outside loading.
@@ -59,11 +87,13 @@ protected:
     bool DateReadyToSave();
     // Saying nothing would lose the user's changes silently: the dialog stays open to try again.
     void ShowSaveFailure(const QString& retry);
-    // The colour chooser for a stored colour; the chosen one is shown in the swatch.
-    std::optional<std::int32_t> ChooseColour(std::int32_t stored, QLabel* swatch);
+    // The colour chooser for a stored colour; true, with the chosen colour stored and shown in the
+    // swatch, unless the user cancelled.
+    bool ChooseColour(std::int32_t& stored, QLabel* swatch);
 
     bool Loading = false;
     bool settingsChanged_ = false;
+    QButtonGroup* grpStyle;
 };
 
 } // namespace ui

@@ -110,7 +110,8 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : ui::SettingsDialog(paren
         EnableStyleOptions();
         RefreshSampleText();
     });
-    connect(chkSynchronize, &QCheckBox::toggled, this, &frmSetup::chkSynchronize_Click);
+    connect(chkSynchronize, &QCheckBox::toggled, this,
+            [this] { SynchronizeEdited(PendingSettings.Synchronize); });
     connect(chkMovementEnable, &QCheckBox::toggled, this, &frmSetup::chkMovementEnable_Click);
 
     connect(grpStyle, &QButtonGroup::idToggled, this, [this](int id, bool on) {
@@ -131,7 +132,8 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : ui::SettingsDialog(paren
     option(grpVert, &LoadedSettings::Vertical);
     option(grpHorizDirect, &LoadedSettings::HorizDirection);
     option(grpVertDirect, &LoadedSettings::VertDirection);
-    connect(HScrollSpeed, &QScrollBar::valueChanged, this, &frmSetup::HScrollSpeed_Change);
+    connect(HScrollSpeed, &QScrollBar::valueChanged, this,
+            [this](int value) { SpeedEdited(PendingSettings.Speed, value); });
     connect(HScrollInterval, &QScrollBar::valueChanged, this, &frmSetup::HScrollInterval_Change);
     connect(HScrollOffSetHoriz, &QScrollBar::valueChanged, this, &frmSetup::HScrollOffSetHoriz_Change);
     connect(HScrollOffSetVert, &QScrollBar::valueChanged, this, &frmSetup::HScrollOffSetVert_Change);
@@ -436,22 +438,6 @@ void frmSetup::chkMovementEnable_Click() {
     UpdateChangedState();
 }
 
-void frmSetup::chkSynchronize_Click() {
-    if (Loading)
-        return;
-    PendingSettings.Synchronize = ui::CheckState(chkSynchronize);
-    ReloadSyncedTexts();
-    UpdateChangedState();
-}
-
-void frmSetup::HScrollSpeed_Change(int value) {
-    if (Loading)
-        return;
-    PendingSettings.Speed = value;
-    lblSpeed->setText(QString::number(value));
-    UpdateChangedState();
-}
-
 void frmSetup::HScrollInterval_Change(int value) {
     if (Loading)
         return;
@@ -500,10 +486,8 @@ void frmSetup::cmdFormatText_Click() {
 }
 
 void frmSetup::cmdBackground_Click() {
-    const auto chosen = ChooseColour(PendingSettings.BackgroundColor, picBackColour);
-    if (!chosen)
+    if (!ChooseColour(PendingSettings.BackgroundColor, picBackColour))
         return;
-    PendingSettings.BackgroundColor = *chosen;
     UpdateChangedState();
     RefreshSampleFormat();
 }

@@ -8,14 +8,6 @@
 
 #include <array>
 
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QStackedLayout;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -52,19 +44,11 @@ public:
     QCheckBox* chkToolTips;
     QCheckBox* chkNotifyOnTarget;
 
-    std::array<QRadioButton*, 2> optStyle{};
-    QCheckBox* chkDays;
     QPushButton* cmdFormatText;
     QLabel* picFontColour;
-    QPushButton* cmdBackground;
-    QLabel* picBackColour;
     QCheckBox* chkTransparent;
 
     QCheckBox* chkMovementEnable;
-    QScrollBar* HScrollSpeed;
-    QLabel* lblSpeed;
-    QLabel* lblSlow;
-    QLabel* lblFast;
     QScrollBar* HScrollInterval;
     QLabel* lblIntervalCaption;
     QLabel* lblInterval;
@@ -93,16 +77,8 @@ public:
     std::array<QLabel*, 3> lblHints{};
     std::array<QLabel*, 3> lblHelp{};
 
-    QGroupBox* fraSample;
-    QLabel* lblSampleText;
-
-    QPushButton* cmdOK;
     QPushButton* cmdApply;
-    QPushButton* cmdCancel;
-    QPushButton* cmdRestoreSettings;
     QPushButton* cmdExitProgram;
-    QPushButton* cmdHelp;
-    QPushButton* cmdAbout;
 
     void cmdOK_Click();
     void cmdApply_Click();
@@ -121,8 +97,8 @@ private:
     void RestoreLoadedSettings();
     void ShowPendingSettings(bool withDate);
     void LoadedSettingsChanged(const LoadedSettings& before);
-    void ReloadSyncedTexts();
-    void UpdateChangedState();
+    void ReloadSyncedTexts() override;
+    void UpdateChangedState() override;
     void RefreshSampleFormat();
     void RefreshSampleText();
     void Recalculate();
@@ -138,9 +114,7 @@ private:
 
     void cmdFormatText_Click();
     void cmdBackground_Click();
-    void chkSynchronize_Click();
     void chkMovementEnable_Click();
-    void HScrollSpeed_Change(int value);
     void HScrollInterval_Change(int value);
     void HScrollOffSetHoriz_Change(int value);
     void HScrollOffSetVert_Change(int value);
@@ -153,7 +127,6 @@ private:
     int SetupOption_ = 1;
     std::array<QTreeWidgetItem*, 7> nodes_{};
     QStackedLayout* pages_;
-    QButtonGroup* grpStyle;
     QButtonGroup* grpPosition;
     QButtonGroup* grpHoriz;
     QButtonGroup* grpVert;

@@ -42,7 +42,8 @@ frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, Dis
         RefreshSample();
         UpdateChangedState();
     });
-    connect(chkSynchronize, &QCheckBox::clicked, this, &frmSetup::chkSynchronize_Click);
+    connect(chkSynchronize, &QCheckBox::clicked, this,
+            [this] { SynchronizeEdited(PendingSettings.Synchronize); });
     connect(chkDays, &QCheckBox::clicked, this, &frmSetup::chkDays_Click);
     connect(chkRepeatYearly, &QCheckBox::clicked, this, &frmSetup::chkRepeatYearly_Click);
     connect(chkImage, &QCheckBox::clicked, this, &frmSetup::chkImage_Click);
@@ -52,7 +53,8 @@ frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, Dis
     connect(grpHoriz, &QButtonGroup::idClicked, this, &frmSetup::optHoriz_Click);
     connect(grpVert, &QButtonGroup::idClicked, this, &frmSetup::optVert_Click);
     connect(grpDirection, &QButtonGroup::idClicked, this, &frmSetup::optDirection_Click);
-    connect(HScrollSpeed, &QScrollBar::valueChanged, this, &frmSetup::HScrollSpeed_Change);
+    connect(HScrollSpeed, &QScrollBar::valueChanged, this,
+            [this](int value) { SpeedEdited(PendingSettings.Speed, value); });
     for (int i = 0; i < 3; ++i)
         connect(cmdFormat[i], &QPushButton::clicked, this, [this, i] { cmdFormat_Click(i); });
     connect(cmdBackground, &QPushButton::clicked, this, &frmSetup::cmdBackground_Click);
@@ -296,19 +298,9 @@ void frmSetup::cmdFormat_Click(int index) {
 }
 
 void frmSetup::cmdBackground_Click() {
-    const auto chosen = ChooseColour(PendingSettings.Background, picBackColour);
-    if (!chosen)
+    if (!ChooseColour(PendingSettings.Background, picBackColour))
         return;
-    PendingSettings.Background = *chosen;
     RefreshSample();
-    UpdateChangedState();
-}
-
-void frmSetup::chkSynchronize_Click() {
-    if (Loading)
-        return;
-    PendingSettings.Synchronize = ui::CheckState(chkSynchronize);
-    ReloadSyncedTexts();
     UpdateChangedState();
 }
 
@@ -379,14 +371,6 @@ void frmSetup::optDirection_Click(int index) {
         PendingSettings.HorizDirection = index;
     else
         PendingSettings.VertDirection = index;
-    UpdateChangedState();
-}
-
-void frmSetup::HScrollSpeed_Change(int value) {
-    if (Loading)
-        return;
-    PendingSettings.Speed = value;
-    lblSpeed->setText(QString::number(value));
     UpdateChangedState();
 }
 

@@ -11,14 +11,6 @@
 #include <array>
 #include <vector>
 
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QWidget;
 
 namespace saver {
@@ -47,12 +39,8 @@ public:
 
     // Controls, named as the dialog's handlers know them.
     QGroupBox* fraStyle;
-    std::array<QRadioButton*, 2> optStyle{};
-    QCheckBox* chkDays;
     std::array<QPushButton*, 3> cmdFormat{};
     std::array<QLabel*, 3> picFontColour{};
-    QPushButton* cmdBackground;
-    QLabel* picBackColour;
 
     QGroupBox* fraImage;
     QCheckBox* chkImage;
@@ -72,30 +60,18 @@ public:
     std::array<QRadioButton*, 3> optVert{};
     std::array<QRadioButton*, 4> optDirection{};
     QLabel* lblSpeedMsg;
-    QLabel* lblSpeed;
-    QLabel* lblSlow;
-    QLabel* lblFast;
-    QScrollBar* HScrollSpeed;
 
-    QGroupBox* fraSample;
-    QLabel* lblSampleText;
     QLabel* lblSampleDate;
     QWidget* sampleArea; // painted in the background colour behind both lines
-
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdRestoreSettings;
-    QPushButton* cmdHelp;
-    QPushButton* cmdAbout;
 
 private:
     void BuildControls();
     void Form_Load();
     void RestoreLoadedSettings();
-    void ReloadSyncedTexts();
+    void ReloadSyncedTexts() override;
     void RefreshSample();
     void UpdateMovementOptions();
-    void UpdateChangedState();
+    void UpdateChangedState() override;
     void Recalculate();
 
     void cmdOK_Click();
@@ -105,7 +81,6 @@ private:
     void cmdImage_Click();
     void cmdFormat_Click(int index);
     void cmdBackground_Click();
-    void chkSynchronize_Click();
     void chkDays_Click();
     void chkRepeatYearly_Click();
     void optStyle_Click(int index);
@@ -114,7 +89,6 @@ private:
     void optHoriz_Click(int index);
     void optVert_Click(int index);
     void optDirection_Click(int index);
-    void HScrollSpeed_Change(int value);
 
     const LoadedSettings& loaded_;
     PendingImage& pendingImage_;
@@ -125,7 +99,6 @@ private:
     LoadedSettings PendingSettings;
     int SampleBaseHeight = 0;
 
-    QButtonGroup* grpStyle;
     QButtonGroup* grpImageStyle;
     QButtonGroup* grpPosition;
     QButtonGroup* grpHoriz;

@@ -481,7 +481,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
          })},
         {"TextFontUnderline", "Style", {}, font([](ui::FontChoice& f, bool) { f.Underline = !f.Underline; })},
         {"BackgroundColor", "Style", {}, background},
-        {"Style", "Style", {}, E::Radio(&D::optStyle)},
+        {"Style", "Style", {}, E::Radio<2>(&D::optStyle)},
         {"Transparent", "Style", {}, E::Box(&D::chkTransparent)},
         {"IncludeDays", "Style", {}, E::Box(&D::chkDays)},
         {"Movement", "Movement", {}, E::Box(&D::chkMovementEnable)},

@@ -116,7 +116,7 @@ TEST_F(SetupTest, EachComparedFieldTurnsTheButtonsOnAndItsUndoOff) {
         {"Date", "0", E::Date},
         {"RepeatYearly", "0", E::Box(&D::chkRepeatYearly)},
         {"Background", "0", background},
-        {"Style", "0", E::Radio(&D::optStyle)},
+        {"Style", "0", E::Radio<2>(&D::optStyle)},
         {"IncludeDays", "0", E::Box(&D::chkDays)},
         {"Position", "0", E::Radio(&D::optPosition)},
         {"Horizontal", "0", E::Radio(&D::optHoriz)},
@@ -229,7 +229,7 @@ TEST_F(SetupTest, FileImageNeedsAFileAndRestoreKeepsThePictureChoice) {
     image.ImageTag = QStringLiteral("Mountains");
     dialog->chkImage_Click();
     input::ChooseFont(dialog->cmdFormat[1], [](ui::FontChoice& c) {
-        c.Size = 20.5; // rounds half to even
+        c.Size = 20;
         c.Italic = true;
     });
     EXPECT_EQ(dialog->Pending().TextFontSize[1], 20);
