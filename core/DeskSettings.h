@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MovementPath.h"
 #include "SettingsStore.h"
 #include "SyncedTexts.h"
 #include "TextFont.h"
@@ -12,8 +13,9 @@
 namespace desk {
 
 // Every desktop-program setting as loaded. The settings dialog's working copy has the same shape.
-// The title, the phrases and the date are the part both programs share.
-struct LoadedSettings : core::SyncedTexts {
+// The title, the phrases and the date are the part both programs share; the placement and offsets are
+// the part the movement runs read.
+struct LoadedSettings : core::SyncedTexts, PathOptions {
     QDate Today;
     std::int32_t Synchronize = 1;
     std::int32_t RunStartup = 1;
@@ -33,15 +35,8 @@ struct LoadedSettings : core::SyncedTexts {
     std::int32_t Transparent = 1;
     std::int32_t IncludeDays = 0;
     std::int32_t Movement = 0;
-    std::int32_t Position = 0;
-    std::int32_t Horizontal = 0;
-    std::int32_t Vertical = 0;
-    std::int32_t HorizDirection = 0;
-    std::int32_t VertDirection = 0;
     std::int32_t Speed = 100;
     std::int32_t Interval = 0;
-    std::int32_t OffSetHoriz = 0;
-    std::int32_t OffSetVert = 0;
 
     bool operator==(const LoadedSettings&) const = default;
 

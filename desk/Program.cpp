@@ -180,10 +180,7 @@ void Program::FollowTraySetting() {
 }
 
 PathOptions Program::Placement() const {
-    if (pendingPlacement_)
-        return *pendingPlacement_;
-    return {loaded_.Position,      loaded_.Horizontal,  loaded_.Vertical,  loaded_.HorizDirection,
-            loaded_.VertDirection, loaded_.OffSetHoriz, loaded_.OffSetVert};
+    return pendingPlacement_.value_or(loaded_);
 }
 
 void Program::MovementCoordinates() {

@@ -164,9 +164,7 @@ frmSetup::~frmSetup() {
 }
 
 PathOptions frmSetup::PendingPlacement() const {
-    const LoadedSettings& p = PendingSettings;
-    return {p.Position,      p.Horizontal,  p.Vertical,  p.HorizDirection,
-            p.VertDirection, p.OffSetHoriz, p.OffSetVert};
+    return PendingSettings;
 }
 
 void frmSetup::Form_Load() {
