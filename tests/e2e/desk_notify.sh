@@ -10,7 +10,6 @@ if [ -z "${VELTRANE_PRIVATE_BUS:-}" ]; then
 fi
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 calls=$E2E_TMP/calls
 today=$(date +%Y-%m-%d)
 

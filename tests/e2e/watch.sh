@@ -6,7 +6,6 @@ set -uo pipefail
 bin=$1
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 next() { # the next line of the running watch into $line, waiting up to 60 s
     line=
     IFS= read -r -t 60 -u "${WATCH[0]}" line
