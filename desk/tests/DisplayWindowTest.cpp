@@ -55,28 +55,6 @@ private:
     core::ScopedToday today_;
 };
 
-TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
-    const struct {
-        const char* left;
-        const char* top;
-        QPoint expected;
-    } rows[] = {
-        // No place stored first, as every later row stores both; a place off the screen is pulled back
-        // onto it while the window is still.
-        {nullptr, nullptr, {0, 0}}, {"1500", "3000", {100, 200}}, {"-150", "-300", {0, 0}},
-        {"-150", "45", {0, 3}},     {"1234.5", "bad", {82, 0}},
-    };
-    Put("Movement", "0");
-    for (const auto& r : rows) {
-        if (r.left)
-            Put("PositionLeft", r.left);
-        if (r.top)
-            Put("PositionTop", r.top);
-        Start();
-        EXPECT_EQ(Window().pos(), r.expected) << (r.left ? r.left : "none");
-    }
-}
-
 // The icon opens the settings on a left or right click only; closing the window from outside ends the
 // program and takes the icon away.
 TEST_F(DisplayWindow, TrayIconOpensTheSettingsOnLeftOrRightClickOnlyAndGoesWithTheWindow) {
@@ -136,9 +114,16 @@ TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
         RunToPause();
         EXPECT_TRUE(p.PauseTimer().isActive());
         EXPECT_LT(p.Path().Coordinate, p.Path().EndCoordinate);
-        for (int i = 1; i < r.pauseTicks; ++i) {
-            p.tmrInterval_Timer();
-            EXPECT_TRUE(p.PauseTimer().isActive()) << r.interval;
+        // A rebuild during a pause starts its count afresh.
+        for (bool rebuilt : {false, true}) {
+            if (rebuilt) {
+                p.ReloadDisplay();
+                RunToPause();
+            }
+            for (int i = 1; i < r.pauseTicks; ++i) {
+                p.tmrInterval_Timer();
+                EXPECT_TRUE(p.PauseTimer().isActive()) << r.interval;
+            }
         }
         p.tmrInterval_Timer();
         EXPECT_FALSE(p.PauseTimer().isActive()) << r.interval;
@@ -231,20 +216,6 @@ TEST_F(DisplayWindow, TheTargetDayNotificationIsSentAgainUntilOneIsShown) {
     EXPECT_FALSE(Stored("LastNotified").isEmpty());
     program->ReloadDisplay();
     EXPECT_EQ(answers.size(), 2u);
-}
-
-TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {
-    Put("Movement", "1");
-    Put("Interval", "3");
-    Start();
-    RunToPause();
-    program->tmrInterval_Timer();
-    EXPECT_EQ(program->IntervalTicks().Ticks(), 1);
-    program->ReloadDisplay();
-    Settle();
-    EXPECT_EQ(program->IntervalTicks().Ticks(), 0);
-    EXPECT_TRUE(program->MovementTimer().isActive()); // a fresh run
-    EXPECT_FALSE(program->Ended());                   // a reload is not the end
 }
 
 } // namespace

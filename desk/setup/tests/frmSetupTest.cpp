@@ -38,9 +38,6 @@ using core::Section;
 using input::Click;
 using input::Retype;
 
-const QStringList kPlacementKeys{QStringLiteral("Desktop/SetupLeft"), QStringLiteral("Desktop/SetupTop"),
-                                 QStringLiteral("Desktop/SetupOption")};
-
 // The desktop program over a store in memory on 10 May 2024 (target 13 July 2025), with its settings
 // dialog opened the way the window's right click opens it.
 class DeskSetup : public DeskFixture {
@@ -218,27 +215,6 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
     }
 }
 
-TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
-    Put("Date", "2020-05-05", Section::Common);
-    Put("TargetPassed", "Gone", Section::Common);
-    desk::frmSetup& d = Open();
-    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
-    EXPECT_FALSE(d.optStyle[0]->isEnabled());
-    Click(d.chkRepeatYearly);
-    EXPECT_TRUE(d.lblSampleText->text().endsWith(QStringLiteral(" 11 months  25 days!")));
-    EXPECT_TRUE(d.optStyle[0]->isEnabled());
-
-    // Applied, the window counts to the return too; the stored date stays as it was, and the dialog
-    // compares with what it saved.
-    Click(d.cmdApply);
-    Settle();
-    EXPECT_FALSE(d.cmdApply->isEnabled());
-    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
-    EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
-    EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2020, 5, 5));
-    EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 11 months  25 days!")));
-}
-
 TEST_F(DeskSetup, TheStoredPageIsShown) {
     const struct {
         const char* stored;
@@ -333,46 +309,6 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
     Click(d.cmdCancel);
     Settle();
     EXPECT_EQ(program->Placement().Position, 0); // the loaded values once the dialog is gone
-}
-
-TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDialog) {
-    const struct {
-        const char* name;
-        const char* date; // empty: keep the loaded date
-        bool failCommit;
-        bool dateError;
-    } rows[] = {
-        {"bad date", "31/02/2024x", false, true}, // the supported range is the date entry's test
-        {"store fails", "", true, false},
-    };
-    for (const auto& row : rows) {
-        store.failCommit = row.failCommit;
-        log.requests.clear();
-        desk::frmSetup& d = Reopen();
-        const QString shown = program->Texts().DisplayText;
-        Retype(d.txtTitle, QStringLiteral("Edited"));
-        if (*row.date)
-            Retype(d.dateEntry->txtDate, QString::fromUtf8(row.date));
-        for (QPushButton* b : {d.cmdApply, d.cmdOK}) {
-            store.writes.removeAll(kPlacementKeys[0]);
-            Click(b);
-            Settle();
-            ASSERT_EQ(program->SettingsDialog(), &d) << row.name;
-            EXPECT_TRUE(d.isVisible()) << row.name;
-            EXPECT_EQ(program->Texts().DisplayText, shown) << row.name;
-            EXPECT_EQ(d.dateEntry->fraDateRangeMsg->isVisible(), row.dateError) << row.name;
-        }
-        if (row.dateError) {
-            for (const QString& key : store.writes)
-                EXPECT_TRUE(kPlacementKeys.contains(key)) << row.name << " " << key.toStdString();
-            EXPECT_TRUE(log.requests.empty());
-        } else {
-            // Told each time, nothing lost silently: Apply once, OK for its place and for the settings.
-            EXPECT_EQ(log.requests.size(), 3u) << row.name;
-        }
-        EXPECT_EQ(d.txtTitle->text(), QStringLiteral("Edited"));
-        store.failCommit = false;
-    }
 }
 
 TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
