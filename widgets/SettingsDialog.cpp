@@ -43,14 +43,16 @@ void SettingsDialog::BuildTextDateFrame(const QString& otherProgram) {
     chkRepeatYearly->setToolTip(tr(" Once the date has passed, count down to it again in the next year "));
     chkSynchronize = new QCheckBox(tr("Synchronize Above Settings with %1").arg(otherProgram), fraTextDate);
     auto* textGrid = new QGridLayout(fraTextDate);
-    textGrid->addWidget(new QLabel(tr("Event Text:"), fraTextDate), 0, 0);
-    textGrid->addWidget(txtTitle, 0, 1, 1, 2);
-    textGrid->addWidget(new QLabel(tr("Target Text:"), fraTextDate), 1, 0);
-    textGrid->addWidget(txtTarget, 1, 1, 1, 2);
-    textGrid->addWidget(lblTargetMsg, 2, 1, 1, 2);
-    textGrid->addWidget(new QLabel(tr("Target Passed:"), fraTextDate), 3, 0);
-    textGrid->addWidget(txtTargetPassed, 3, 1, 1, 2);
-    textGrid->addWidget(lblTargetPastMsg, 4, 1, 1, 2);
+    // A caption, its text across the other two columns and the note below it, if any.
+    const auto textRow = [&](int row, const QString& caption, QLineEdit* text, QLabel* note) {
+        textGrid->addWidget(new QLabel(caption, fraTextDate), row, 0);
+        textGrid->addWidget(text, row, 1, 1, 2);
+        if (note)
+            textGrid->addWidget(note, row + 1, 1, 1, 2);
+    };
+    textRow(0, tr("Event Text:"), txtTitle, nullptr);
+    textRow(1, tr("Target Text:"), txtTarget, lblTargetMsg);
+    textRow(3, tr("Target Passed:"), txtTargetPassed, lblTargetPastMsg);
     dateEntry->AddToGrid(textGrid, 5, 2, chkRepeatYearly);
     textGrid->addWidget(chkSynchronize, 7, 0, 1, 3);
     textGrid->setColumnStretch(1, 1);

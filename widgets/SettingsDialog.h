@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QWidget;
 
 namespace ui {
 
@@ -51,6 +52,12 @@ public:
     QCheckBox* chkDays;
     QPushButton* cmdBackground;
     QLabel* picBackColour;
+    // The path: its kind (horizontal, vertical, random) and where a horizontal or vertical run goes.
+    std::array<QRadioButton*, 3> optPosition{};
+    QWidget* fraHoriz;
+    QWidget* fraVert;
+    std::array<QRadioButton*, 3> optHoriz{};
+    std::array<QRadioButton*, 3> optVert{};
     QScrollBar* HScrollSpeed;
     QLabel* lblSpeed;
     QLabel* lblSlow;
@@ -94,6 +101,9 @@ protected:
     bool Loading = false;
     bool settingsChanged_ = false;
     QButtonGroup* grpStyle;
+    QButtonGroup* grpPosition;
+    QButtonGroup* grpHoriz;
+    QButtonGroup* grpVert;
 };
 
 } // namespace ui

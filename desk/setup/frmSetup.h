@@ -56,14 +56,9 @@ public:
     QLabel* lblLonger;
 
     QGroupBox* fraPosition;
-    std::array<QRadioButton*, 3> optPosition{};
     QGroupBox* fraDirection;
-    QWidget* fraHoriz;
-    QWidget* fraVert;
     QWidget* fraHorizDirect;
     QWidget* fraVertDirect;
-    std::array<QRadioButton*, 3> optHoriz{};
-    std::array<QRadioButton*, 3> optVert{};
     std::array<QRadioButton*, 2> optHorizDirect{};
     std::array<QRadioButton*, 2> optVertDirect{};
     QLabel* lblOffSetMsg;
@@ -127,9 +122,6 @@ private:
     int SetupOption_ = 1;
     std::array<QTreeWidgetItem*, 7> nodes_{};
     QStackedLayout* pages_;
-    QButtonGroup* grpPosition;
-    QButtonGroup* grpHoriz;
-    QButtonGroup* grpVert;
     QButtonGroup* grpHorizDirect;
     QButtonGroup* grpVertDirect;
 };

@@ -51,13 +51,8 @@ public:
 
     QGroupBox* fraMovement;
     QGroupBox* fraPath;
-    std::array<QRadioButton*, 3> optPosition{};
     QGroupBox* fraPlacement;
-    QWidget* fraHoriz;
-    QWidget* fraVert;
     QWidget* fraDirection;
-    std::array<QRadioButton*, 3> optHoriz{};
-    std::array<QRadioButton*, 3> optVert{};
     std::array<QRadioButton*, 4> optDirection{};
     QLabel* lblSpeedMsg;
 
@@ -100,9 +95,6 @@ private:
     int SampleBaseHeight = 0;
 
     QButtonGroup* grpImageStyle;
-    QButtonGroup* grpPosition;
-    QButtonGroup* grpHoriz;
-    QButtonGroup* grpVert;
     QButtonGroup* grpDirection;
 };
 
