@@ -13,10 +13,8 @@
 #include "Rounding.h"
 #include "ScreenUnits.h"
 #include "StartupEntry.h"
-#include "StoredColor.h"
 #include "StoredFont.h"
 #include "SyncedTexts.h"
-#include "Version.h"
 #include "frmAbout.h"
 
 #include <QApplication>

@@ -4,14 +4,11 @@
 
 #include "Choosers.h"
 #include "DateEntry.h"
-#include "DateText.h"
 #include "HelpWindow.h"
 #include "MessageBoxes.h"
-#include "Rounding.h"
 #include "SaverSetupRules.h"
 #include "StoredColor.h"
 #include "StoredFont.h"
-#include "Version.h"
 #include "frmAbout.h"
 #include "frmBrowse.h"
 
