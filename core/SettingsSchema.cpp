@@ -30,6 +30,7 @@ std::vector<KeyDef> BuildSchema() {
         add(s, "Target", Txt, kDefaultTarget);
         add(s, "TargetPassed", Txt, kDefaultTargetPassed);
         add(s, "Date", Kind::Date, QString());
+        add(s, "DateISO", Txt, QString()); // written and read with Date
         add(s, "RepeatYearly", Int, QStringLiteral("0"));
     }
     add(C, "DesktopPath", Txt, QString());
@@ -199,10 +200,20 @@ float ReadSingle(const SettingsStore& store, Section section, const QString& key
     return DecodeSingle(def.defaultText).value_or(0.0f);
 }
 
-QString ReadDateText(const SettingsStore& store, Section section, const QString& key, QDate today) {
+QString ReadDateText(const SettingsStore& store, Section section, const QString& key, QDate today,
+                     const QLocale& locale) {
     Checked(section, key, {Kind::Date});
-    // Kept as stored, even when it is not a date: the phrase calculation reports that to the user.
-    return store.Get(section, key).value_or(FormatShortDate(today));
+    const auto text = store.Get(section, key);
+    if (!text)
+        return FormatShortDate(today, locale);
+    const QString copy = store.Get(section, key + QStringLiteral("ISO")).value_or(QString());
+    const qsizetype blank = copy.indexOf(u' ');
+    if (blank > 0 && QStringView(copy).mid(blank + 1) == *text) {
+        const QDate date = QDate::fromString(copy.left(blank), Qt::ISODate);
+        if (date.isValid())
+            return FormatShortDate(date, locale);
+    }
+    return *text;
 }
 
 void WriteWhole(SettingsStore& store, Section section, const QString& key, std::int32_t value) {
@@ -225,9 +236,12 @@ void WriteSingle(SettingsStore& store, Section section, const QString& key, floa
     store.Set(section, key, EncodeSingle(value));
 }
 
-void WriteDate(SettingsStore& store, Section section, const QString& key, QDate value) {
+void WriteDate(SettingsStore& store, Section section, const QString& key, QDate value,
+               const QLocale& locale) {
     Checked(section, key, {Kind::Date});
-    store.Set(section, key, FormatShortDate(value));
+    const QString text = FormatShortDate(value, locale);
+    store.Set(section, key, text);
+    store.Set(section, key + QStringLiteral("ISO"), value.toString(Qt::ISODate) + u' ' + text);
 }
 
 } // namespace core

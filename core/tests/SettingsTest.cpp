@@ -199,7 +199,7 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyAndRoundTrips) {
     image.ImageTag = QStringLiteral("Hammock");
     ASSERT_TRUE(saver::SaveSettings(store, p, {2025, 7, 13}, image));
     EXPECT_EQ(store.commits, 1);
-    ASSERT_EQ(store.writes.size(), 6 + 18 + 21);
+    ASSERT_EQ(store.writes.size(), 7 + 18 + 21);
     EXPECT_EQ(store.writes.first(), QStringLiteral("Common/Synchronize")); // the only shared key written
     EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title")));   // the shared copy is untouched
 
@@ -220,7 +220,7 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     p.OffSetVert = -1500;
     p.TextFontStrikethru = true;
     ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    ASSERT_EQ(store.writes.size(), 6 + 26);                       // the last one NotifyOnTarget
+    ASSERT_EQ(store.writes.size(), 7 + 26);                       // the last one NotifyOnTarget
     EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date")); // synchronised: the shared texts
     auto back = desk::LoadSettings(store);
     EXPECT_EQ(back.Movement, 1);
@@ -250,6 +250,39 @@ TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
     EXPECT_EQ(store.values.value(QStringLiteral("Desktop/Title")), QStringLiteral("own title"));
     // The screensaver, synchronised, now shows the desktop's shared title.
     EXPECT_EQ(saver::LoadSettings(store, {}).settings.Title, QStringLiteral("shared title"));
+}
+
+// A saved date reads as the same day whatever the reader's locale; a date edited by hand, or saved by a
+// program that keeps no locale-free copy, is read as it stands.
+TEST(DateKey, ReadsTheSameDayInEveryLocale) {
+    const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
+    MemoryStore saved;
+    core::WriteDate(saved, Section::Common, QStringLiteral("Date"), {2030, 6, 5}, britain);
+    MemoryStore edited = saved;
+    edited.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("24/12/2030"));
+    MemoryStore older;
+    older.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("05/06/2030"));
+    const struct {
+        const MemoryStore& store;
+        QLocale locale;
+        const char* text;
+    } rows[] = {
+        {saved, britain, "05/06/2030"},
+        {saved, QLocale(QLocale::English, QLocale::UnitedStates), "6/5/2030"},
+        {saved, QLocale(QLocale::German, QLocale::Germany), "05.06.2030"},
+        {saved, QLocale::c(), "5 Jun 2030"},
+        {edited, QLocale(QLocale::German, QLocale::Germany), "24/12/2030"},
+        {older, QLocale(QLocale::English, QLocale::UnitedStates), "05/06/2030"},
+    };
+    for (const auto& r : rows) {
+        const QString text =
+            core::ReadDateText(r.store, Section::Common, QStringLiteral("Date"), kToday, r.locale);
+        EXPECT_EQ(text, QString::fromUtf8(r.text)) << r.locale.name().toStdString();
+        if (&r.store == &saved) {
+            EXPECT_EQ(core::ParseDateText(text, r.locale), QDate(2030, 6, 5))
+                << r.locale.name().toStdString();
+        }
+    }
 }
 
 class IniStoreTest : public ::testing::Test {
