@@ -1,7 +1,9 @@
 #include "AppStartup.h"
-#include "CommandLineText.h"
+#include "DisplaySession.h"
 #include "SaverCommandLine.h"
 #include "SaverMain.h"
+#include "SaverTimeLeft.h"
+#include "UserStore.h"
 
 #include <QApplication>
 
@@ -23,7 +25,8 @@ const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto code = core::RunScriptOption(argc, argv, "Pellmora", kUsage, saver::PrintTexts))
+    if (const auto code =
+            ui::RunScriptOption(argc, argv, "Pellmora", kUsage, platform::OpenUserStore, saver::PrintTexts))
         return *code;
     {
         // A command line that asks for nothing ends at once, display or not.
@@ -34,9 +37,9 @@ int main(int argc, char* argv[]) {
             saver::SaverMode::None)
             return 0;
     }
-    if (!ui::DisplayAvailable("Pellmora"))
+    if (!platform::DisplayAvailable("Pellmora"))
         return 1;
-    ui::PreferX11WhenAvailable();
+    platform::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmora"));
     // The program ends when the show or the settings end, not when a message box closes first.
