@@ -213,9 +213,9 @@ for topmost in 0 1; do
     stop_quindle
 done
 
-# --- The moving window runs its path (along the top edge, left to right, a pixel a tick) ---------------
+# --- The moving window runs its path (along the top edge, left to right, ten pixels a tick) ------------
 if [[ $wm == kwin* || $wm == mutter ]]; then
-    settings TopMost=0 Transparent=1 Movement=1 Interval=0 Speed=15 Position=0 Horizontal=0 HorizDirection=1
+    settings TopMost=0 Transparent=1 Movement=1 Interval=0 Speed=150 Position=0 Horizontal=0 HorizDirection=1
     start_window
     poll eval 'geometry "$id"; [ "$WY" -eq 0 ] && [ "$WX" -ge 40 ]'
     first=$WX
