@@ -83,21 +83,14 @@ TEST(SettingsSchema, EveryKeyIsDefinedOnceAndItsDefaultReadsAsItsKind) {
         const QString address = core::SectionName(key.section) + u'/' + key.name;
         EXPECT_FALSE(seen.contains(address)) << address.toStdString();
         seen.insert(address);
-        switch (key.kind) {
-        case core::Kind::Integer:
-        case core::Kind::Long:
-        case core::Kind::Colour:
-            EXPECT_TRUE(core::DecodeWhole(key.defaultText).has_value()) << address.toStdString();
-            break;
-        case core::Kind::Boolean:
-            EXPECT_TRUE(core::DecodeBoolean(key.defaultText).has_value()) << address.toStdString();
-            break;
-        case core::Kind::Single:
-            EXPECT_TRUE(core::DecodeSingle(key.defaultText).has_value()) << address.toStdString();
-            break;
-        default:
-            break;
-        }
+        const auto reads = [&](auto decoded) { EXPECT_TRUE(decoded.has_value()) << address.toStdString(); };
+        if (key.kind == core::Kind::Boolean)
+            reads(core::DecodeBoolean(key.defaultText));
+        else if (key.kind == core::Kind::Single)
+            reads(core::DecodeSingle(key.defaultText));
+        else if (key.kind == core::Kind::Integer || key.kind == core::Kind::Long ||
+                 key.kind == core::Kind::Colour)
+            reads(core::DecodeWhole(key.defaultText));
     }
 }
 

