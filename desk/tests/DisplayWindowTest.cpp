@@ -1,8 +1,6 @@
 #include "Clock.h"
 #include "DeskFixture.h"
-#include "DeskSettings.h"
 #include "MessageBoxes.h"
-#include "Program.h"
 #include "QtPrinters.h"
 #include "Rounding.h"
 #include "frmMain.h"
@@ -12,10 +10,7 @@
 #include <QSystemTrayIcon>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace {

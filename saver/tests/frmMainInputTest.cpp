@@ -1,8 +1,5 @@
 #include "ShowFixture.h"
 
-#include <QLabel>
-#include <QTest>
-
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -5,7 +5,6 @@
 
 #include <QDataStream>
 #include <QFile>
-#include <QLabel>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -152,7 +151,6 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
         {"no picture wanted", kRunFullScreen, "0", "1", "photo.png", "0", "1", {}, 0, false},
         {"file, natural size", kRunFullScreen, "1", "1", "photo.png", "0", "1", {300, 200}, 0, true},
         {"file, doubled", kRunFullScreen, "1", "1", "photo.png", "2", "1", {600, 400}, 0, true},
-        {"file, a third", kRunFullScreen, "1", "1", "photo.png", "-3", "1", {100, 67}, 0, true},
         {"file, hand-edited factor", kRunFullScreen, "1", "1", "photo.png", "9", "1", {800, 533}, 0, true},
         {"file larger than the screen", kRunFullScreen, "1", "1", "wide.png", "1", "1", {1000, 700}, 0, true},
         {"missing file, factor 2", kRunFullScreen, "1", "1", "gone.png", "2", "4", {300, 150}, 0, false},

@@ -176,7 +176,7 @@ protected:
 };
 
 TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
-    // The steps and limits themselves are checked in core; here the buttons, captions and messages.
+    // The steps, limits and captions themselves are checked in core; here the buttons and messages.
     // wide.bmp is 300 x 150 pixels on a 1920 x 1080 screen: 6 times fits, 7 times does not; reduced
     // 19 times it is 16 x 8 pixels, 20 times would make it narrower than 15.
     const struct {
@@ -186,7 +186,6 @@ TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
         QString sizeText, scrollText;
         QStringList messages;
     } rows[] = {
-        {1, {Smaller, Smaller, Smaller}, -4, "Decrease 4 times", "75 x 38", {}},
         {4, {Actual}, 1, "Use Actual Size", "300 x 150", {}},
         {5, {Larger, Larger}, 6, "Increase 6 times", "1800 x 900", {kTooLarge}},
         {-19, {Smaller}, -19, "Decrease 19 times", "16 x 8", {kTooSmall}},
@@ -278,9 +277,7 @@ TEST_F(BrowseTest, FilesArePreviewedAndADoubleClickChoosesOne) {
     EXPECT_EQ(pending.ImageSize, 1); // a new file starts at its natural size
     EXPECT_EQ(pending.ImageStyle, 0);
     EXPECT_EQ(d.txtCurImage->text(), "wide.bmp");
-    EXPECT_EQ(d.lblPreview->text(), "Preview - (Reduced) - Actual Size 300 x 150");
-    EXPECT_EQ(d.lblScrollSize->text(), "300 x 150");
-    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(d.isVisible()); // the preview's captions are the preview and size tests'
 
     // The keyboard moves the choice too, past notes.txt, which is no picture and not listed.
     ClickFile("fits.bmp");
