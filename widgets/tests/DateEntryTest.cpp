@@ -77,17 +77,15 @@ TEST(DateEntry, TypedTextsAreCheckedAgainstTheSupportedRange) {
     }
 }
 
-// The desktop dialog's date test checks that a pick closes the calendar and sets the pending date.
+// The desktop dialog's date test checks that a pick sets the pending date and refreshes the sample.
 TEST(DateEntry, CalendarOpensOnTheTypedDateAndAPickFillsTheText) {
     Harness h;
     h.Type(QStringLiteral("2027-03-04"));
     QTest::mouseClick(h.entry->cmdCalendar, Qt::LeftButton);
     ASSERT_TRUE(h.entry->MonthView->isVisible());
     EXPECT_EQ(h.entry->MonthView->selectedDate(), QDate(2027, 3, 4));
-    QSignalSpy picked(h.entry, &ui::DateEntry::DatePicked);
     Q_EMIT h.entry->MonthView->clicked(QDate(2027, 3, 20));
     EXPECT_EQ(h.entry->txtDate->text(), core::FormatShortDate({2027, 3, 20}));
-    EXPECT_EQ(picked.count(), 1);
 }
 
 TEST(DateEntry, PointerLeftOfTheCalendarClosesItAndRightOfItKeepsItOpen) {
