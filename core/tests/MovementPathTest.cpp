@@ -39,6 +39,7 @@ TEST(PathSetup, HorizontalAndVerticalRuns) {
         decltype(horizontal) setup;
         int placement, direction;
         MovementPath expected;
+        PathGeometry geometry = kScreen;
     } rows[] = {
         {horizontal, 0, 0, {QStringLiteral("Forward"), 18360, -200, 0, 44, 3000, 66}},
         {horizontal, 1, 0, {QStringLiteral("Forward"), 18360, -200, 5260, 44, 3000, 66}},
@@ -50,10 +51,16 @@ TEST(PathSetup, HorizontalAndVerticalRuns) {
         {vertical, 2, 0, {QStringLiteral("Downward"), -67, 12520, 33, 12360, 55, 1000}},
         {vertical, 4, 1, {QStringLiteral("Upward"), 12520, -67, 33, 44, 55, 1000}}, // unknown placement
         {vertical, 5, 9, Marked()},                                                 // unknown direction too
+        // An 8K screen is 115200 twips wide: far beyond 16 bits.
+        {horizontal,
+         2,
+         0,
+         {QStringLiteral("Forward"), 145200, -2000, 63800, 44, 30000, 66},
+         {30000, 1000, 115200, 64800, 2000, 67}},
     };
     for (const auto& r : rows) {
         MovementPath path = Marked();
-        r.setup(path, kScreen, r.placement, r.direction);
+        r.setup(path, r.geometry, r.placement, r.direction);
         EXPECT_EQ(path, r.expected) << (r.setup == horizontal ? "horizontal " : "vertical ") << r.placement
                                     << " " << r.direction;
     }
@@ -71,14 +78,6 @@ TEST(PathSetup, CentreValuesEndingInAHalfGoToTheEvenNeighbour) {
         EXPECT_EQ(horizontal.FixedTop, r.expected) << r.screen;
         EXPECT_EQ(vertical.FixedLeft, r.expected) << r.screen;
     }
-}
-
-TEST(PathSetup, WideScreensDoNotOverflow) {
-    // An 8K screen is 115200 twips wide: far beyond 16 bits.
-    MovementPath path;
-    desk::HorizontalPathSetup(path, {30000, 1000, 115200, 64800, 2000, 67}, 2, 0);
-    EXPECT_EQ(path.Coordinate, 145200);
-    EXPECT_EQ(path.FixedTop, 63800);
 }
 
 TEST(PathSetup, MovementCoordinatesFollowsThePathKind) {

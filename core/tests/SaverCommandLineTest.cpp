@@ -24,7 +24,6 @@ TEST(SaverCommandLine, ModeWordsAndPreviewHandles) {
         {"/scr", SaverMode::FullScreen, 0},
         {"   /s   ", SaverMode::FullScreen, 0},
         {"  /P:ABC12  ", SaverMode::Preview, 12}, // trimmed and read in lower case
-        {"/p:1234", SaverMode::Preview, 1234},
         {"/p1234", SaverMode::Preview, 1234},
         {"/p window", SaverMode::Preview, 0},
         {"/p 12.5", SaverMode::Preview, 12}, // rounded, halves to even

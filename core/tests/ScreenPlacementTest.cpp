@@ -6,18 +6,19 @@
 
 namespace {
 
+// A 300 x 40 window unless a row says otherwise.
 TEST(ScreenPlacement, AWindowOnNoScreenMovesWhollyOntoTheNearest) {
     const QList<QRect> one = {QRect(0, 0, 1920, 1080)};
     // Two monitors side by side, the second lower and smaller.
     const QList<QRect> two = {QRect(0, 0, 1920, 1080), QRect(1920, 200, 1280, 800)};
     // A monitor left of and above the primary one.
     const QList<QRect> left = {QRect(0, 0, 1920, 1080), QRect(-1280, -300, 1280, 1024)};
-    const QSize w(300, 40);
     const struct {
         const char* what;
         QList<QRect> screens;
         QPoint at;
         QPoint expected;
+        QSize size = {300, 40};
     } rows[] = {
         {"inside stays", one, {100, 100}, {100, 100}},
         {"partly beyond the right edge stays", one, {1800, 500}, {1800, 500}},
@@ -32,13 +33,10 @@ TEST(ScreenPlacement, AWindowOnNoScreenMovesWhollyOntoTheNearest) {
         {"on a monitor at negative places stays", left, {-1000, -100}, {-1000, -100}},
         {"beyond the whole desktop's top-left", left, {-5000, -5000}, {-1280, -300}},
         {"no screens known: unchanged", {}, {4000, 1333}, {4000, 1333}},
+        {"larger than the screen: its top-left on it", one, {3000, 3000}, {0, 0}, {2500, 1200}},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(core::PlaceOnScreens(QRect(r.at, w), r.screens), r.expected) << r.what;
-}
-
-TEST(ScreenPlacement, AWindowLargerThanTheScreenKeepsItsTopLeftOnIt) {
-    EXPECT_EQ(core::PlaceOnScreens(QRect(3000, 3000, 2500, 1200), {QRect(0, 0, 1920, 1080)}), QPoint(0, 0));
+        EXPECT_EQ(core::PlaceOnScreens(QRect(r.at, r.size), r.screens), r.expected) << r.what;
 }
 
 } // namespace
