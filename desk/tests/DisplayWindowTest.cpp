@@ -92,9 +92,7 @@ TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
         int pauseTicks;
     } rows[] = {{"0", 1, 1}, {"1", 58000, 1}, {"2", 58000, 2}};
     for (const auto& r : rows) {
-        Put("Movement", "1");
-        Put("Speed", "100");
-        Put("Interval", r.interval);
+        Put({{"Movement", "1"}, {"Speed", "100"}, {"Interval", r.interval}});
         Start();
         desk::frmMain& w = Window();
         desk::Program& p = *program;
@@ -136,8 +134,7 @@ TEST_F(DisplayWindow, ANewDayRebuildsTheWindowInEveryState) {
     } rows[] = {{"0", false, false}, {"1", false, false}, {"1", true, false}, {"1", true, true}};
     for (const auto& r : rows) {
         today = QDate(2025, 7, 11);
-        Put("Movement", r.movement);
-        Put("Interval", "1");
+        Put({{"Movement", r.movement}, {"Interval", "1"}});
         Start();
         EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 2 days!")));
         const auto check = [&] {

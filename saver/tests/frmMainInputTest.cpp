@@ -11,11 +11,8 @@ using saver::kRunPreview;
 
 // A full-screen show with its text and picture in the middle of an 800 x 600 window: a horizontal pass
 // through the centre, the picture below the text.
-const ShowFixture::Keys kCentred = {{QStringLiteral("Position"), QStringLiteral("0")},
-                                    {QStringLiteral("Horizontal"), QStringLiteral("1")},
-                                    {QStringLiteral("Direction"), QStringLiteral("0")},
-                                    {QStringLiteral("Speed"), QStringLiteral("1500")},
-                                    {QStringLiteral("ImageUsed"), QStringLiteral("1")}};
+const ShowFixture::Keys kCentred = {
+    {"Position", "0"}, {"Horizontal", "1"}, {"Direction", "0"}, {"Speed", "1500"}, {"ImageUsed", "1"}};
 
 // A point of the background near the bottom-left corner, in the full-screen window and the preview alike.
 QPoint Background(const saver::frmMain& form) {

@@ -27,7 +27,7 @@ QImage Shown(const saver::frmMain& form) {
 
 TEST(frmMainShow, OneLineAndTwoLineBlocks) {
     ShowFixture one;
-    saver::frmMain& line = one.Start(kRunFullScreen, {{S("Style"), S("0")}, {S("TextFontSize1"), S("30")}});
+    saver::frmMain& line = one.Start(kRunFullScreen, {{"Style", "0"}, {"TextFontSize1", "30"}});
     line.tmrScroll_Timer();
     EXPECT_EQ(line.lblText->text(), S("Our wedding"));
     EXPECT_EQ(line.lblTime->text(), S(" 7 months  7 days!"));
@@ -37,7 +37,7 @@ TEST(frmMainShow, OneLineAndTwoLineBlocks) {
     EXPECT_EQ(line.State().BlockWidth, (line.lblText->width() + line.lblTime->width()) * 15);
 
     ShowFixture two;
-    saver::frmMain& lines = two.Start(kRunFullScreen, {{S("Style"), S("1")}, {S("TextFontSize0"), S("40")}});
+    saver::frmMain& lines = two.Start(kRunFullScreen, {{"Style", "1"}, {"TextFontSize0", "40"}});
     lines.tmrScroll_Timer();
     EXPECT_EQ(lines.lblTime->x(), lines.lblText->x());
     EXPECT_EQ(lines.lblTime->y(), lines.lblText->y() + lines.lblText->height());
@@ -46,14 +46,10 @@ TEST(frmMainShow, OneLineAndTwoLineBlocks) {
 }
 
 TEST(frmMainShow, FontSlotsFollowTheTargetState) {
-    const Keys fonts = {{S("TextFontName0"), S("Liberation Serif")},
-                        {S("TextFontSize0"), S("20")},
-                        {S("TextFontSize1"), S("24")},
-                        {S("TextFontColor1"), S("65280")},
-                        {S("TextFontItalic1"), S("True")},
-                        {S("TextFontSize2"), S("36")},
-                        {S("TextFontUnderline2"), S("1")},
-                        {S("Background"), S("8388608")}};
+    const Keys fonts = {
+        {"TextFontName0", "Liberation Serif"}, {"TextFontSize0", "20"},     {"TextFontSize1", "24"},
+        {"TextFontColor1", "65280"},           {"TextFontItalic1", "True"}, {"TextFontSize2", "36"},
+        {"TextFontUnderline2", "1"},           {"Background", "8388608"}};
     const struct {
         const char* state;
         const char* date;
@@ -85,8 +81,7 @@ TEST(frmMainShow, FontSlotsFollowTheTargetState) {
 TEST(frmMainShow, VerticalCentrePathCentresTheText) {
     ShowFixture show;
     saver::frmMain& form = show.Start(
-        kRunFullScreen,
-        {{S("Position"), S("1")}, {S("Vertical"), S("1")}, {S("Direction"), S("2")}, {S("Style"), S("1")}});
+        kRunFullScreen, {{"Position", "1"}, {"Vertical", "1"}, {"Direction", "2"}, {"Style", "1"}});
     EXPECT_TRUE(form.lblTime->alignment() & Qt::AlignHCenter);
     form.tmrScroll_Timer();
     EXPECT_EQ(form.lblText->x(), (800 - form.lblText->width()) / 2);
@@ -96,8 +91,8 @@ TEST(frmMainShow, VerticalCentrePathCentresTheText) {
 // The preview's picture sits above the text line, which runs down pinned to the left edge.
 TEST(frmMainShow, PreviewPinsBothLinesLeftGoingDown) {
     ShowFixture show;
-    saver::frmMain& form = show.Start(
-        kRunPreview, {{S("Direction"), S("2")}, {S("Style"), S("0")}, {S("ImageUsed"), S("1")}}, {152, 112});
+    saver::frmMain& form =
+        show.Start(kRunPreview, {{"Direction", "2"}, {"Style", "0"}, {"ImageUsed", "1"}}, {152, 112});
     EXPECT_EQ(form.imgPhoto->pos(), QPoint(26, 112 * 7 / 15 - 50));
     const std::int32_t startY = form.State().TextY;
     form.tmrScroll_Timer();                          // places the labels where Main starts them, then steps
@@ -162,12 +157,12 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
     for (const auto& r : rows) {
         ShowFixture show;
         saver::frmMain& form = show.Start(r.mode,
-                                          {{S("ImageUsed"), S(r.used)},
-                                           {S("ImageStyle"), S(r.style)},
-                                           {S("ImagePath"), folder.path()},
-                                           {S("ImageName"), S(r.file)},
-                                           {S("ImageSize"), S(r.size)},
-                                           {S("ImageIndex"), S(r.index)}},
+                                          {{"ImageUsed", r.used},
+                                           {"ImageStyle", r.style},
+                                           {"ImagePath", folder.path()},
+                                           {"ImageName", r.file},
+                                           {"ImageSize", r.size},
+                                           {"ImageIndex", r.index}},
                                           r.mode == kRunPreview ? QSize(152, 112) : QSize(800, 600));
         if (r.shown.isEmpty()) {
             EXPECT_FALSE(form.imgPhoto->isVisible()) << r.name;
@@ -193,11 +188,9 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
 // Top placement: position A puts the picture just below the text, B at the bottom of the screen.
 TEST(frmMainShow, PicturePlacesAlternateAndRepeatOnceAtADayChange) {
     ShowFixture show;
-    saver::frmMain& form = show.Start(kRunFullScreen, {{S("Position"), S("0")},
-                                                       {S("Horizontal"), S("0")},
-                                                       {S("Direction"), S("0")},
-                                                       {S("Speed"), S("30000")},
-                                                       {S("ImageUsed"), S("1")}});
+    saver::frmMain& form = show.Start(
+        kRunFullScreen,
+        {{"Position", "0"}, {"Horizontal", "0"}, {"Direction", "0"}, {"Speed", "30000"}, {"ImageUsed", "1"}});
     form.tmrScroll->stop();
     const int a = form.lblText->height();
     const int b = 600 - 75;
@@ -229,7 +222,7 @@ TEST(frmMainShow, ABadDateIsReportedOnceNotAgainAtMidnight) {
     const MessageLog log;
     ShowFixture show;
     show.store.Put(core::Section::Common, S("Date"), S("next summer"));
-    saver::frmMain& form = show.Start(kRunFullScreen, {{S("Speed"), S("30000")}});
+    saver::frmMain& form = show.Start(kRunFullScreen, {{"Speed", "30000"}});
     EXPECT_EQ(log.requests.size(), 1u);
     EXPECT_TRUE(form.tmrScroll->isActive()); // the show goes on with whatever texts it has
     show.SetToday(QDate(2026, 12, 7));
@@ -244,10 +237,8 @@ TEST(frmMainShow, HandEditedSpeedsStayInRange) {
     // largest speed there is, and the block never wraps round to the other end (speeds below 1 are
     // core's table of the same clamp).
     ShowFixture show;
-    saver::frmMain& form = show.Start(kRunFullScreen, {{S("Position"), S("1")},
-                                                       {S("Vertical"), S("7")},
-                                                       {S("Direction"), S("1")},
-                                                       {S("Speed"), S("2147483647")}});
+    saver::frmMain& form = show.Start(
+        kRunFullScreen, {{"Position", "1"}, {"Vertical", "7"}, {"Direction", "1"}, {"Speed", "2147483647"}});
     form.tmrScroll->stop();
     for (int i = 0; i < 3; ++i)
         form.tmrScroll_Timer();

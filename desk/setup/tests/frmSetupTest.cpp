@@ -29,9 +29,7 @@ class DeskSetup : public DeskFixture {
 protected:
     DeskSetup() {
         QCoreApplication::setApplicationName(QStringLiteral("Quindle"));
-        Put("RunStartup", "0");
-        Put("PositionLeft", "1500");
-        Put("PositionTop", "3000");
+        Put({{"RunStartup", "0"}, {"PositionLeft", "1500"}, {"PositionTop", "3000"}});
     }
     ~DeskSetup() override { program.reset(); } // while its message boxes are still recorded
     void Start() {
@@ -77,8 +75,7 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
         bool closeWindow;
     } rows[] = {{"1", "0", false}, {"1", "1", true}, {"0", "0", false}};
     for (const auto& row : rows) {
-        Put("Movement", row.movement);
-        Put("TrayNotification", row.tray);
+        Put({{"Movement", row.movement}, {"TrayNotification", row.tray}});
         desk::frmSetup& d = Reopen();
         desk::frmMain* display = program->MainWindow();
         const bool ticked = *row.movement == '0';
@@ -120,9 +117,7 @@ TEST_F(DeskSetup, ThePauseSliderActsAtOnceAndTheSpeedSliderOnApply) {
         int value;
         int ms;
     } rows[] = {{Qt::Key_End, 360, 60000}, {Qt::Key_Home, 0, 1}, {Qt::Key_Right, 1, 60000}};
-    Put("Movement", "1");
-    Put("Interval", "5");
-    Put("Speed", "40");
+    Put({{"Movement", "1"}, {"Interval", "5"}, {"Speed", "40"}});
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Movement"));
     for (const auto& row : rows) {
@@ -227,12 +222,12 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
         bool wide; // the window is wider and taller than the screen: each bar's ends swap sides
     } rows[] = {{"0", false}, {"1", false}, {"0", true}, {"1", true}};
     for (const auto& row : rows) {
-        Put("Movement", "1");
-        Put("Position", row.position);
-        Put("Horizontal", "1");
-        Put("Vertical", "1");
-        Put("TextFontSize", row.wide ? "400" : "10");
-        Put("Style", row.wide ? "1" : "0");
+        Put({{"Movement", "1"},
+             {"Position", row.position},
+             {"Horizontal", "1"},
+             {"Vertical", "1"},
+             {"TextFontSize", row.wide ? "400" : "10"},
+             {"Style", row.wide ? "1" : "0"}});
         desk::frmSetup& d = Reopen();
         ShowPage(d, QStringLiteral("Position"));
         const QSizeF screen(d.screen()->geometry().width() * ui::TwipsPerPixelX(),
@@ -261,9 +256,7 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
 }
 
 TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWindowBeforeSaving) {
-    Put("Movement", "1");
-    Put("Horizontal", "1");
-    Put("OffSetHoriz", "300");
+    Put({{"Movement", "1"}, {"Horizontal", "1"}, {"OffSetHoriz", "300"}});
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Position"));
     EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
@@ -417,11 +410,12 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
         {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)},
     };
     for (const auto& r : rows) {
-        for (const char* key : {"Position", "Horizontal", "Vertical"})
-            Put(key, "0");
-        Put("Movement", "1");
-        Put("Speed", "40");
-        Put("Interval", "5");
+        Put({{"Position", "0"},
+             {"Horizontal", "0"},
+             {"Vertical", "0"},
+             {"Movement", "1"},
+             {"Speed", "40"},
+             {"Interval", "5"}});
         Put("Date", "2025-07-13", Section::Common);
         for (const auto& [key, value] : r.stored)
             Put(key, QString::fromLatin1(value),
