@@ -31,7 +31,6 @@ TEST(SaverPaths, HorizontalStartPositions) {
     } rows[] = {
         {0, 0, 28800, 0},               // top, forward: just off the right edge
         {1, 0, 28800, 7800},            // centre: 8100 - 300
-        {1, 0, 28800, 7800, 6001, 601}, // 7799.5 goes to the even 7800
         {1, 0, 28800, 7798, 6003, 603}, // 7798.5 goes to the even 7798
         {2, 1, -6000, 15600},           // bottom
         {0, 2, 111, 0},                 // a vertical direction leaves TextX
