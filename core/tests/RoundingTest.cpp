@@ -1,7 +1,5 @@
 #include "Rounding.h"
 
-#include "QtPrinters.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>

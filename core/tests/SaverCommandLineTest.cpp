@@ -1,7 +1,5 @@
 #include "SaverCommandLine.h"
 
-#include "QtPrinters.h"
-
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,7 +1,5 @@
 #include "ScreenPlacement.h"
 
-#include "QtPrinters.h"
-
 #include <gtest/gtest.h>
 
 namespace {
