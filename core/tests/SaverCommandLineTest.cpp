@@ -30,7 +30,6 @@ TEST(SaverCommandLine, ModeWordsAndPreviewHandles) {
         {"/p 12 34", SaverMode::Preview, 34}, // "12 34" is not a number; " 34" is
         {"/p 99999999999", SaverMode::Preview, 2147483647},
         {"s", SaverMode::None, 0},
-        {"p 1234", SaverMode::None, 0},
     };
     for (const auto& r : rows) {
         const saver::SaverCommand command = saver::ParseSaverCommandLine(Args(r.line));

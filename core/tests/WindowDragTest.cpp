@@ -38,7 +38,6 @@ TEST(WindowDrag, Transitions) {
     } rows[] = {
         {"a click saves the place", "pr", "PI", "xx", ".S"},
         {"the window follows the pointer", "pfmmr", "PFFFI", "x...x", "....S"},
-        {"a carried move ends with its release", "pcmmr", "PCCCT", "xAWWW", "....C"},
         {"every move of a carried window restarts the wait", "pcmms", "PCCCT", "xAWWW", "....C"},
         {"a carry that never moves ends too", "pcss", "PCTI", "xAWx", "..C."},
         {"a hand held still keeps the carry going", "pcmhhr", "PCCCCT", "xAWWWW", ".....C"},
