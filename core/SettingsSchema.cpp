@@ -137,35 +137,34 @@ const KeyDef& FindKey(Section section, const QString& name) {
     return SettingsSchema()[*it];
 }
 
+namespace {
+// Drive-letter file systems (Windows) keep the classic defaults of a picture folder and its drive.
+bool DriveLetterPaths() {
+    return QDir::separator() == u'\\';
+}
+} // namespace
+
 QChar FolderSeparator() {
-#ifdef Q_OS_WIN
-    return u'\\';
-#else
-    return u'/';
-#endif
+    return QDir::separator();
 }
 
 QString DefaultPictureFolder() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\");
-#else
+    if (DriveLetterPaths())
+        return QStringLiteral("c:\\");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
     if (!folder.endsWith(u'/'))
         folder += u'/';
     return folder;
-#endif
 }
 
 QString DefaultPictureDrive() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("c");
-#else
+    if (DriveLetterPaths())
+        return QStringLiteral("c");
     // The mount point that holds the default folder; "/" when that cannot be told.
     const QStorageInfo storage(DefaultPictureFolder());
     return storage.isValid() && !storage.rootPath().isEmpty() ? storage.rootPath() : QStringLiteral("/");
-#endif
 }
 
 std::int32_t ReadWhole(const SettingsStore& store, Section section, const QString& key) {

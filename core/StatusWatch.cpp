@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
-#include <csignal>
-
 namespace core {
 
 StatusWatch::StatusWatch(const SettingsStore& store, Status status, std::FILE* out, std::FILE* err)
@@ -39,10 +37,6 @@ void StatusWatch::Write() {
 }
 
 int RunStatusWatch(StatusWatch& watch) {
-#ifdef SIGPIPE
-    // A reader that goes away shows as a failed write, not as a signal that kills the process.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
     watch.Start();
     return watch.ReaderGone() ? 0 : QCoreApplication::exec();
 }

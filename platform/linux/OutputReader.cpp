@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <csignal>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 namespace platform {
 
 void WatchOutputReader(QObject* context, std::function<void()> gone) {
+    std::signal(SIGPIPE, SIG_IGN);
     struct stat out {};
     if (::fstat(STDOUT_FILENO, &out) != 0 || !S_ISFIFO(out.st_mode))
         return;
