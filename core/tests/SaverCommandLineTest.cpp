@@ -50,8 +50,9 @@ TEST(SaverCommandLine, DaemonForms) {
         {"-root", "", SaverMode::Hosted, 0, true},
         {"-window-id 0x400007", "", SaverMode::Hosted, 0x400007, false},
         {"--window-id=0x400007", "", SaverMode::Hosted, 0x400007, false},
-        {"--window-id", "", SaverMode::Hosted, 0, false},              // no id: nothing to draw in
-        {"--window-id nowhere", "", SaverMode::Hosted, 0, false},      // not an id
+        {"--window-id", "", SaverMode::Hosted, 0, false},         // no id: nothing to draw in
+        {"--window-id nowhere", "", SaverMode::Hosted, 0, false}, // not an id
+        {"", "44040195", SaverMode::Hosted, 44040195, false},     // alone; the end-to-end test adds --root
         {"--window-id 77", "0x2a00003", SaverMode::Hosted, 77, false}, // an explicit window wins
         {"/s", "0x2a00003", SaverMode::FullScreen, 0, false},          // a mode word is the user's choice
         {"--root", "rubbish", SaverMode::Hosted, 0, true},
