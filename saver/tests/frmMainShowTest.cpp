@@ -232,18 +232,4 @@ TEST(frmMainShow, ABadDateIsReportedOnceNotAgainAtMidnight) {
     EXPECT_EQ(log.requests.size(), 1u);
 }
 
-TEST(frmMainShow, HandEditedSpeedsStayInRange) {
-    // The largest 32-bit speed, on a path whose placement never puts the block back: every step is the
-    // largest speed there is, and the block never wraps round to the other end (speeds below 1 are
-    // core's table of the same clamp).
-    ShowFixture show;
-    saver::frmMain& form = show.Start(
-        kRunFullScreen, {{"Position", "1"}, {"Vertical", "7"}, {"Direction", "1"}, {"Speed", "2147483647"}});
-    form.tmrScroll->stop();
-    for (int i = 0; i < 3; ++i)
-        form.tmrScroll_Timer();
-    EXPECT_EQ(form.State().TextX, 3 * saver::kMaxSpeed);
-    EXPECT_GT(form.lblText->x(), 0);
-}
-
 } // namespace

@@ -472,21 +472,4 @@ TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
     }
 }
 
-TEST_F(BrowseTest, StyleAndTabsShowTheirPages) {
-    frmBrowse& d = Open(Stored("wide.bmp", 0));
-    d.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, 60000));
-    ShowPage(1); // a tab shows its page without choosing the style
-    EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
-    EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);
-    d.drvImages->setFocus();
-    QTest::mouseClick(d.cmdSize[Larger], Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);
-    EXPECT_EQ(pending.ImageStyle, 0);
-    ShowPage(0);
-    QTest::mouseClick(d.optImageStyle[1], Qt::LeftButton); // choosing a style shows its page
-    EXPECT_EQ(pending.ImageStyle, 1);
-    EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
-}
-
 } // namespace
