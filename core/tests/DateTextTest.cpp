@@ -26,20 +26,18 @@ TEST(DateText, ReadingUnderSeveralLocales) {
         const char* locale;
         const char* text;
         QDate expected; // invalid: not a date
-    } rows[] = {
-        {"en_US", " 07/13/2025 ", {2025, 7, 13}},
-        {"en_US", "7/13/29", {2029, 7, 13}}, // two-digit years: 1930..2029
-        {"en_US", "7/13/30", {1930, 7, 13}},
-        {"en_US", "13/7/2025", {}}, // month 13
-        {"en_GB", "31/12/9999", {9999, 12, 31}},
-        {"en_GB", "31/12/1752", {1752, 12, 31}}, // a date, but outside the range (below)
-        {"en_GB", "31/12/10000", {}},            // five-digit years are no date at all
-        {"en_GB", "29/02/2023", {}},
-        {"en_GB", "29/02/2024", {2024, 2, 29}},
-        {"de_DE", "13/07/2025", {}},
-        {"de_DE", "2025-07-13", {2025, 7, 13}}, // ISO works under every locale
-        {"en_US", "tomorrow", {}},
-    };
+    } rows[] = {{"en_US", " 07/13/2025 ", {2025, 7, 13}},
+                {"en_US", "7/13/29", {2029, 7, 13}}, // two-digit years: 1930..2029
+                {"en_US", "7/13/30", {1930, 7, 13}},
+                {"en_US", "13/7/2025", {}}, // month 13
+                {"en_GB", "31/12/9999", {9999, 12, 31}},
+                {"en_GB", "31/12/1752", {1752, 12, 31}}, // a date, but outside the range (below)
+                {"en_GB", "31/12/10000", {}},            // five-digit years are no date at all
+                {"en_GB", "29/02/2023", {}},
+                {"en_GB", "29/02/2024", {2024, 2, 29}},
+                {"de_DE", "13/07/2025", {}},
+                {"de_DE", "2025-07-13", {2025, 7, 13}}, // ISO works under every locale
+                {"en_US", "tomorrow", {}}};
     for (const auto& r : rows) {
         const QLocale locale{QString::fromLatin1(r.locale)};
         const auto parsed = core::ParseDateText(QString::fromUtf8(r.text), locale);

@@ -37,8 +37,7 @@ TEST(DeskSetupRules, AfterAnOutsideSaveOnlyTheUsersEditsStay) {
         {"nothing edited: all follow", before.Title, 16, loadedDate, {}, false, true},
         {"edited title and date stay", typed, 16, pickedDate, typed, false, false},
         {"edited size stays, a title typed back follows", before.Title, 20, loadedDate, {}, true, true},
-        {"a date entry left invalid stays", before.Title, 16, std::nullopt, {}, false, false},
-    };
+        {"a date entry left invalid stays", before.Title, 16, std::nullopt, {}, false, false}};
     for (const auto& r : rows) {
         LoadedSettings pending = before;
         pending.Title = r.title;
@@ -75,11 +74,9 @@ TEST(DeskSetupRules, SampleCaption) {
         const desk::DisplayTexts& texts;
         QString text;
         std::optional<bool> daysEnabled;
-    } cases[] = {
-        {"one line with days", ahead, QStringLiteral("Title in 3 days (3 days)"), true},
-        {"no day count to add", noDays, QStringLiteral("Title in 3 days"), false},
-        {"target reached leaves the box alone", reached, QStringLiteral("Gone\n(2 days)"), {}},
-    };
+    } cases[] = {{"one line with days", ahead, QStringLiteral("Title in 3 days (3 days)"), true},
+                 {"no day count to add", noDays, QStringLiteral("Title in 3 days"), false},
+                 {"target reached leaves the box alone", reached, QStringLiteral("Gone\n(2 days)"), {}}};
     for (const auto& c : cases) {
         LoadedSettings pending = Loaded();
         pending.Title = QStringLiteral("Title");
@@ -96,14 +93,12 @@ TEST(DeskSetupRules, DialogPlaceCentresWhenOffScreen) {
     const struct {
         QPointF stored;
         QPointF place;
-    } cases[] = {
-        {{0, 0}, {0, 0}},
-        {{19800, 8200}, {19800, 8200}}, // touches the right and bottom edges exactly
-        {{19801, 100}, {9900, 4100}},
-        {{100, 8201}, {9900, 4100}},
-        {{-1, 100}, {9900, 4100}},
-        {{100, -15}, {9900, 4100}},
-    };
+    } cases[] = {{{0, 0}, {0, 0}},
+                 {{19800, 8200}, {19800, 8200}}, // touches the right and bottom edges exactly
+                 {{19801, 100}, {9900, 4100}},
+                 {{100, 8201}, {9900, 4100}},
+                 {{-1, 100}, {9900, 4100}},
+                 {{100, -15}, {9900, 4100}}};
     for (const auto& c : cases)
         EXPECT_EQ(desk::DialogPlace(c.stored, 9000, 8000, 28800, 16200), c.place)
             << c.stored.x() << "," << c.stored.y();

@@ -31,8 +31,7 @@ TEST(EffectiveTarget, RepeatingDatesComeBackEachYear) {
         // Outside the supported range nothing moves, so the calculation still refuses it.
         {{1700, 7, 13}, {2024, 5, 10}, true, {1700, 7, 13}},
         {{2020, 3, 1}, {9999, 12, 31}, true, {2020, 3, 1}},
-        {QDate(), {2024, 5, 10}, true, QDate()},
-    };
+        {QDate(), {2024, 5, 10}, true, QDate()}};
     for (const auto& r : rows) {
         EXPECT_EQ(core::EffectiveTarget(r.stored, r.today, r.repeat), r.expected)
             << r.stored.toString(Qt::ISODate).toStdString() << " on "

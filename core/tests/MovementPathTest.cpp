@@ -57,8 +57,7 @@ TEST(PathSetup, HorizontalAndVerticalRuns) {
          2,
          0,
          {QStringLiteral("Forward"), 145200, -2000, 63800, 44, 30000, 66},
-         {30000, 1000, 115200, 64800, 2000, 67}},
-    };
+         {30000, 1000, 115200, 64800, 2000, 67}}};
     for (const auto& r : rows) {
         MovementPath path = Marked();
         r.setup(path, r.geometry, r.placement, r.direction);
@@ -87,12 +86,10 @@ TEST(PathSetup, MovementCoordinatesFollowsThePathKind) {
         std::vector<double> random;
         QString direction;
         int fixedTop, fixedLeft;
-    } rows[] = {
-        // The window tests run a horizontal path forward and set a vertical one running upward.
-        {{2, 0, 0, 0, 0, 0, 0}, {0.0, 0.0, 0.0}, QStringLiteral("Forward"), 0, 44},
-        {{2, 0, 0, 0, 0, 0, 0}, {0.999, 0.3, 0.999}, QStringLiteral("Upward"), 33, 0},
-        {{3, 0, 0, 0, 0, 0, 0}, {}, QStringLiteral("Marker"), 33, 44},
-    };
+    } rows[] = {// The window tests run a horizontal path forward and set a vertical one running upward.
+                {{2, 0, 0, 0, 0, 0, 0}, {0.0, 0.0, 0.0}, QStringLiteral("Forward"), 0, 44},
+                {{2, 0, 0, 0, 0, 0, 0}, {0.999, 0.3, 0.999}, QStringLiteral("Upward"), 33, 0},
+                {{3, 0, 0, 0, 0, 0, 0}, {}, QStringLiteral("Marker"), 33, 44}};
     for (const auto& r : rows) {
         MovementPath path = Marked();
         desk::MovementCoordinates(path, kScreen, r.options, Script(r.random));
@@ -134,8 +131,7 @@ TEST(Movement, OneTickByDirection) {
         {QStringLiteral("forward"), 500, -200, StepResult::NoPath, 500, 0, 0},
         // Hand-edited speeds: held to 1 .. 32767.
         {QStringLiteral("Forward"), 500, -200, StepResult::Moved, -32267, -35267, 700, kMax},
-        {QStringLiteral("Upward"), 12520, -67, StepResult::Moved, 12519, 800, 10519, 0},
-    };
+        {QStringLiteral("Upward"), 12520, -67, StepResult::Moved, 12519, 800, 10519, 0}};
     for (const auto& r : rows) {
         MovementPath path{r.direction, r.coordinate, r.end, 700, 800, 3000, 2000};
         const desk::StepOutcome out = desk::StepMovement(path, r.speed, PathOptions{});
@@ -154,15 +150,13 @@ TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
         int horizontal, vertical;
         int nextLeft, nextTop;
         int offsetHoriz = 120, offsetVert = -45;
-    } rows[] = {
-        {QStringLiteral("Forward"), 1, 0, 17260, 700 + 120},
-        {QStringLiteral("Forward"), 0, 1, 17260, 700},
-        {QStringLiteral("Upward"), 1, 0, 800, 10000},
-        {QStringLiteral("Upward"), 0, 1, 800 - 45, 10000},
-        {QStringLiteral("Forward"), 1, 0, 17260, kMax, kMax,
-         0}, // hand-edited offsets stop at the range's end
-        {QStringLiteral("Upward"), 0, 1, kMax, 10000, 0, kMax},
-    };
+    } rows[] = {{QStringLiteral("Forward"), 1, 0, 17260, 700 + 120},
+                {QStringLiteral("Forward"), 0, 1, 17260, 700},
+                {QStringLiteral("Upward"), 1, 0, 800, 10000},
+                {QStringLiteral("Upward"), 0, 1, 800 - 45, 10000},
+                {QStringLiteral("Forward"), 1, 0, 17260, kMax, kMax,
+                 0}, // hand-edited offsets stop at the range's end
+                {QStringLiteral("Upward"), 0, 1, kMax, 10000, 0, kMax}};
     for (const auto& r : rows) {
         MovementPath path{r.direction, 20000, 0, 700, 800, 2640, 9900};
         PathOptions placement;
@@ -189,13 +183,11 @@ TEST(Pause, DescribeInterval) {
     const struct {
         int minutes;
         QString text;
-    } rows[] = {
-        {0, QStringLiteral("No Delay - Movement will repeat immediately.")},
-        {1, QStringLiteral("Approximately: 1 minute")},
-        {60, QStringLiteral("Approximately: 1 hour ")},
-        {61, QStringLiteral("Approximately: 1 hour 1 minute")},
-        {125, QStringLiteral("Approximately: 2 hours 5 minutes")},
-    };
+    } rows[] = {{0, QStringLiteral("No Delay - Movement will repeat immediately.")},
+                {1, QStringLiteral("Approximately: 1 minute")},
+                {60, QStringLiteral("Approximately: 1 hour ")},
+                {61, QStringLiteral("Approximately: 1 hour 1 minute")},
+                {125, QStringLiteral("Approximately: 2 hours 5 minutes")}};
     for (const auto& r : rows)
         EXPECT_EQ(desk::DescribeInterval(r.minutes), r.text) << r.minutes;
 }

@@ -28,21 +28,19 @@ TEST(SettingsCodec, WholeNumbers) {
     const struct {
         const char* text;
         std::optional<std::int32_t> value;
-    } rows[] = {
-        {"-7", -7},
-        {" 42 ", 42},
-        {"+5", 5},
-        {"2.5", 2},
-        {"3.5", 4},
-        {"1e3", 1000},
-        {"-2147483648", INT32_MIN},
-        {"2147483647", INT32_MAX},
-        {"2147483648", std::nullopt},
-        {"", std::nullopt},
-        {"abc", std::nullopt},
-        {"12abc", std::nullopt},
-        {"inf", std::nullopt},
-    };
+    } rows[] = {{"-7", -7},
+                {" 42 ", 42},
+                {"+5", 5},
+                {"2.5", 2},
+                {"3.5", 4},
+                {"1e3", 1000},
+                {"-2147483648", INT32_MIN},
+                {"2147483647", INT32_MAX},
+                {"2147483648", std::nullopt},
+                {"", std::nullopt},
+                {"abc", std::nullopt},
+                {"12abc", std::nullopt},
+                {"inf", std::nullopt}};
     for (const auto& r : rows)
         EXPECT_EQ(core::DecodeWhole(QString::fromLatin1(r.text)), r.value) << "'" << r.text << "'";
     for (std::int32_t v : {0, -32768, 65536, INT32_MIN, INT32_MAX})
@@ -53,10 +51,8 @@ TEST(SettingsCodec, Booleans) {
     const struct {
         const char* text;
         std::optional<bool> value;
-    } rows[] = {
-        {"True", true}, {"FALSE", false}, {" False ", false},    {"0", false},
-        {"-1", true},   {"1", true},      {"yes", std::nullopt}, {"", std::nullopt},
-    };
+    } rows[] = {{"True", true}, {"FALSE", false}, {" False ", false},    {"0", false},
+                {"-1", true},   {"1", true},      {"yes", std::nullopt}, {"", std::nullopt}};
     for (const auto& r : rows)
         EXPECT_EQ(core::DecodeBoolean(QString::fromLatin1(r.text)), r.value) << "'" << r.text << "'";
     EXPECT_EQ(core::EncodeBoolean(true), QStringLiteral("True"));
@@ -249,14 +245,12 @@ TEST(DateKey, ReadsTheSameDayInEveryLocale) {
         const MemoryStore& store;
         QLocale locale;
         const char* text;
-    } rows[] = {
-        {saved, britain, "05/06/2030"},
-        {saved, QLocale(QLocale::English, QLocale::UnitedStates), "6/5/2030"},
-        {saved, QLocale(QLocale::German, QLocale::Germany), "05.06.2030"},
-        {saved, QLocale::c(), "5 Jun 2030"},
-        {edited, QLocale(QLocale::German, QLocale::Germany), "24/12/2030"},
-        {older, QLocale(QLocale::English, QLocale::UnitedStates), "05/06/2030"},
-    };
+    } rows[] = {{saved, britain, "05/06/2030"},
+                {saved, QLocale(QLocale::English, QLocale::UnitedStates), "6/5/2030"},
+                {saved, QLocale(QLocale::German, QLocale::Germany), "05.06.2030"},
+                {saved, QLocale::c(), "5 Jun 2030"},
+                {edited, QLocale(QLocale::German, QLocale::Germany), "24/12/2030"},
+                {older, QLocale(QLocale::English, QLocale::UnitedStates), "05/06/2030"}};
     for (const auto& r : rows) {
         const QString text =
             core::ReadDateText(r.store, Section::Common, QStringLiteral("Date"), kToday, r.locale);

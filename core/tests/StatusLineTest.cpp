@@ -26,8 +26,7 @@ TEST(StatusLine, OneJsonObjectPerSettingsAndDay) {
         // Each line break of the window's text becomes one blank (the print test checks a whole line ahead).
         {"Wedding", "2024-05-05", 1, "PASSED    (5 days ago!)", "passed", -5},
         {"Wedding", "2024-05-10", 0, "TARGET", "today", 0},
-        {"Two\nlines", "2024-05-11", 0, "Two lines 1 day!", "ahead", 1},
-    };
+        {"Two\nlines", "2024-05-11", 0, "Two lines 1 day!", "ahead", 1}};
     for (const auto& r : rows) {
         desk::LoadedSettings s;
         s.Title = QString::fromUtf8(r.title);

@@ -48,8 +48,7 @@ TEST(WindowDrag, Transitions) {
         {"without a drag moves and stray timers do nothing", "mshr", "IIII", "....", "...."},
         {"a release after the settle saves nothing more", "pcsr", "PCTT", "xAW.", "..C."},
         {"moves before the drag starts change nothing", "pmsr", "PPPI", "x..x", "...S"},
-        {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."},
-    };
+        {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."}};
     for (const auto& row : rows) {
         WindowDrag drag;
         std::string states, timers, saves;
@@ -85,9 +84,9 @@ TEST(WindowDrag, PlaceToSave) {
         S save;
         QPoint windowSystem, expected;
     } rows[] = {
-        {S::Place, {16, 14}, {16, 14}},        // the same toolkit pixel: the window system's exact place
-        {S::Place, {17, 15}, {15, 15}},        // a move not yet carried out: where the window is going
-        {S::CarriedPlace, {40, 50}, {40, 50}}, // the window manager's move counts whatever the toolkit says
+        {S::Place, {16, 14}, {16, 14}},       // the same toolkit pixel: the window system's exact place
+        {S::Place, {17, 15}, {15, 15}},       // a move not yet carried out: where the window is going
+        {S::CarriedPlace, {40, 50}, {40, 50}} // the window manager's move counts whatever the toolkit says
     };
     for (const auto& r : rows)
         EXPECT_EQ(WindowDrag::PlaceToSave(r.save, r.windowSystem, QPoint(10, 10), 1.5), r.expected)

@@ -42,12 +42,10 @@ TEST(ShowLabel, DrawsLikeALabelAfterEveryChange) {
          [](QLabel& l) { Style(l, QStringLiteral(" 7 months  6 days!"), Qt::yellow, Qt::AlignLeft, 16); }},
         {"new size",
          [](QLabel& l) { Style(l, QStringLiteral(" 7 months  6 days!"), Qt::yellow, Qt::AlignLeft, 30); }},
-        {"wider, centred",
-         [](QLabel& l) {
+        {"wider, centred", [](QLabel& l) {
              Style(l, QStringLiteral("Short"), Qt::yellow, Qt::AlignHCenter | Qt::AlignTop, 16);
              l.resize(300, l.height());
-         }},
-    };
+         }}};
     QImage previous;
     for (const auto& step : steps) {
         step.apply(cached);

@@ -61,8 +61,7 @@ const InputCase kInputs[] = {
      [](saver::frmMain& f) {
          QTest::sendKeyEvent(QTest::Click, &f, Qt::Key_A, QChar(0x01), Qt::ControlModifier);
      },
-     true},
-};
+     true}};
 
 TEST(frmMainInput, FullScreenEndsOnClickCharacterOrNinthMove) {
     for (const InputCase& input : kInputs) {

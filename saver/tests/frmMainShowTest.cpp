@@ -57,12 +57,10 @@ TEST(frmMainShow, FontSlotsFollowTheTargetState) {
         int titlePoints, timePoints;
         QColor timeInk;
         bool italic, underline;
-    } rows[] = {
-        {"ahead", "2027-07-13", kRunFullScreen, 20, 24, Qt::green, true, false},
-        {"target day", "2026-12-06", kRunFullScreen, 20, 24, Qt::green, true, false},
-        {"passed", "2026-11-01", kRunFullScreen, 20, 36, Qt::red, false, true},
-        {"preview", "2027-07-13", kRunPreview, 8, 8, Qt::green, true, false},
-    };
+    } rows[] = {{"ahead", "2027-07-13", kRunFullScreen, 20, 24, Qt::green, true, false},
+                {"target day", "2026-12-06", kRunFullScreen, 20, 24, Qt::green, true, false},
+                {"passed", "2026-11-01", kRunFullScreen, 20, 36, Qt::red, false, true},
+                {"preview", "2027-07-13", kRunPreview, 8, 8, Qt::green, true, false}};
     for (const auto& r : rows) {
         ShowFixture show;
         show.store.Put(core::Section::Common, S("Date"), S(r.date));
@@ -152,8 +150,7 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
         {"base picture", kRunFullScreen, "1", "0", "photo.png", "2", "9", {150, 75}, 9, false},
         {"unknown picture style", kRunFullScreen, "1", "3", "photo.png", "0", "1", {}, 0, false},
         {"preview: built-in picture", kRunPreview, "1", "1", "photo.png", "2", "3", {100, 50}, 0, false},
-        {"settings: built-in picture", kRunSettings, "1", "0", "", "0", "3", {100, 50}, 0, false},
-    };
+        {"settings: built-in picture", kRunSettings, "1", "0", "", "0", "3", {100, 50}, 0, false}};
     for (const auto& r : rows) {
         ShowFixture show;
         saver::frmMain& form = show.Start(r.mode,

@@ -50,12 +50,10 @@ TEST(DateEntry, TypedTextsAreCheckedAgainstTheSupportedRange) {
     const struct {
         QString text;
         bool valid;
-    } rows[] = {
-        {core::FormatShortDate({1753, 1, 1}), true},
-        {core::FormatShortDate({1752, 12, 31}), false},
-        {QStringLiteral("soon"), false},
-        {QStringLiteral("2026-02-28"), true},
-    };
+    } rows[] = {{core::FormatShortDate({1753, 1, 1}), true},
+                {core::FormatShortDate({1752, 12, 31}), false},
+                {QStringLiteral("soon"), false},
+                {QStringLiteral("2026-02-28"), true}};
     Harness h;
     for (const auto& r : rows) {
         QSignalSpy typed(h.entry, &ui::DateEntry::DateTyped);

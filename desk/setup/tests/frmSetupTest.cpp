@@ -147,11 +147,9 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
         QDate date;
         bool sampleChanged;
         bool styleEnabled;
-    } rows[] = {
-        {false, QDate(2024, 5, 10), false, true}, // today, typed: Apply comes on, the sample stays
-        {true, QDate(2024, 5, 10), true, false},  // the same day picked: the target is reached
-        {true, QDate(2024, 6, 10), true, true},
-    };
+    } rows[] = {{false, QDate(2024, 5, 10), false, true}, // today, typed: Apply comes on, the sample stays
+                {true, QDate(2024, 5, 10), true, false},  // the same day picked: the target is reached
+                {true, QDate(2024, 6, 10), true, true}};
     for (const auto& row : rows) {
         if (row.pick) {
             Click(d.dateEntry->cmdCalendar);
@@ -262,13 +260,11 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
         QRadioButton* button;
         int desk::PathOptions::*field;
         int value;
-    } rows[] = {
-        {d.optHoriz[2], &desk::PathOptions::Horizontal, 2},
-        {d.optHorizDirect[1], &desk::PathOptions::HorizDirection, 1},
-        {d.optPosition[1], &desk::PathOptions::Position, 1},
-        {d.optVert[1], &desk::PathOptions::Vertical, 1},
-        {d.optVertDirect[1], &desk::PathOptions::VertDirection, 1},
-    };
+    } rows[] = {{d.optHoriz[2], &desk::PathOptions::Horizontal, 2},
+                {d.optHorizDirect[1], &desk::PathOptions::HorizDirection, 1},
+                {d.optPosition[1], &desk::PathOptions::Position, 1},
+                {d.optVert[1], &desk::PathOptions::Vertical, 1},
+                {d.optVertDirect[1], &desk::PathOptions::VertDirection, 1}};
     for (const auto& row : rows) {
         Click(row.button);
         EXPECT_EQ(program->Placement().*row.field, row.value);
@@ -292,12 +288,10 @@ TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
         bool entryBefore;
         bool clickRunStartup;
         bool entryAfter;
-    } rows[] = {
-        {"ticked", "0", false, true, true},
-        {"cleared", "1", true, true, false},
-        {"unchanged, off, entry left alone", "0", true, false, true},
-        {"unchanged, on, no entry added", "1", false, false, false},
-    };
+    } rows[] = {{"ticked", "0", false, true, true},
+                {"cleared", "1", true, true, false},
+                {"unchanged, off, entry left alone", "0", true, false, true},
+                {"unchanged, on, no entry added", "1", false, false, false}};
     for (const auto& row : rows) {
         QFile::remove(entry);
         if (row.entryBefore) {
@@ -392,8 +386,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
         {"OffSetHoriz", "Position", {{"Horizontal", "1"}}, E::Bar(&D::HScrollOffSetHoriz)},
         {"Vertical", "Position", vertical, E::Radio<3>(&D::optVert)},
         {"VertDirection", "Position", vertical, E::Radio(&D::optVertDirect)},
-        {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)},
-    };
+        {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)}};
     for (const auto& r : rows) {
         Put({{"Position", "0"},
              {"Horizontal", "0"},

@@ -185,11 +185,9 @@ TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
         int size;
         QString sizeText, scrollText;
         QStringList messages;
-    } rows[] = {
-        {4, {Actual}, 1, "Use Actual Size", "300 x 150", {}},
-        {5, {Larger, Larger}, 6, "Increase 6 times", "1800 x 900", {kTooLarge}},
-        {-19, {Smaller}, -19, "Decrease 19 times", "16 x 8", {kTooSmall}},
-    };
+    } rows[] = {{4, {Actual}, 1, "Use Actual Size", "300 x 150", {}},
+                {5, {Larger, Larger}, 6, "Increase 6 times", "1800 x 900", {kTooLarge}},
+                {-19, {Smaller}, -19, "Decrease 19 times", "16 x 8", {kTooSmall}}};
     for (const auto& r : rows) {
         frmBrowse& d = Open(Stored("wide.bmp", 1, r.storedSize));
         for (Button b : r.presses)
@@ -209,11 +207,9 @@ TEST_F(BrowseTest, OkRefusesAFileStyleWithoutAFile) {
         const char* name;
         PendingImage stored;
         bool closes;
-    } rows[] = {
-        {"file style, no file", Stored("", 1), false},
-        {"base style, no file", Stored("", 0), true},
-        {"file style with a file, even one gone from its folder", Stored("gone.bmp", 1), true},
-    };
+    } rows[] = {{"file style, no file", Stored("", 1), false},
+                {"base style, no file", Stored("", 0), true},
+                {"file style with a file, even one gone from its folder", Stored("gone.bmp", 1), true}};
     for (const auto& r : rows) {
         frmBrowse& d = Open(r.stored);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
@@ -237,12 +233,10 @@ TEST_F(BrowseTest, ThumbnailsMarkTheirCaptionAndADoubleClickChooses) {
         int picture;
         bool onCaption;
         bool doubleClick;
-    } rows[] = {
-        {"click a thumbnail", 5, false, false},
-        {"click a caption", 9, true, false},
-        {"double click a thumbnail", 7, false, true},
-        {"double click a caption", 1, true, true},
-    };
+    } rows[] = {{"click a thumbnail", 5, false, false},
+                {"click a caption", 9, true, false},
+                {"double click a thumbnail", 7, false, true},
+                {"double click a caption", 1, true, true}};
     for (const auto& r : rows) {
         frmBrowse& d = Open(Stored("", 1)); // no file chosen: only the base style passes OK
         ShowPage(0);
@@ -306,13 +300,11 @@ TEST_F(BrowseTest, PreviewShrinksOnlyPicturesLargerThanTheFrame) {
         const char* file;
         QString caption;
         QSize shown;
-    } rows[] = {
-        {"fits.bmp", "Preview - Actual Size 248 x 252", {248, 252}},
-        // 249 / 252 < 1: width 3732 x 249 / 252 twips, height 3792 - 200 twips.
-        {"over.bmp", "Preview - (Reduced) - Actual Size 249 x 252", {246, 239}},
-        // Landscape: width 3732 - 80 twips, height 3792 / 2 twips.
-        {"wide.bmp", "Preview - (Reduced) - Actual Size 300 x 150", {243, 126}},
-    };
+    } rows[] = {{"fits.bmp", "Preview - Actual Size 248 x 252", {248, 252}},
+                // 249 / 252 < 1: width 3732 x 249 / 252 twips, height 3792 - 200 twips.
+                {"over.bmp", "Preview - (Reduced) - Actual Size 249 x 252", {246, 239}},
+                // Landscape: width 3732 - 80 twips, height 3792 / 2 twips.
+                {"wide.bmp", "Preview - (Reduced) - Actual Size 300 x 150", {243, 126}}};
     frmBrowse& d = Open(Stored("", 1));
     for (const auto& r : rows) {
         ClickFile(QString::fromUtf8(r.file));
@@ -379,11 +371,9 @@ TEST_F(BrowseTest, AGoneFolderOrDriveOpensOnTheDriveWithNothingChosen) {
     const struct {
         const char* name;
         QString path, drive, listedFolder;
-    } rows[] = {
-        {"folder gone", folder + "gone/", drive, drive},
-        {"drive gone", folder, "/no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
-        {"relative drive", folder, "no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
-    };
+    } rows[] = {{"folder gone", folder + "gone/", drive, drive},
+                {"drive gone", folder, "/no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
+                {"relative drive", folder, "no/such/drive", QDir::toNativeSeparators(QDir::rootPath())}};
     for (const auto& r : rows) {
         const PendingImage stored{1, "wide.bmp", r.path, 3, 2, "Tag2", r.drive};
         frmBrowse& d = Open(stored);
@@ -454,12 +444,7 @@ TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
         int style, index;
         int expectedStyle, expectedIndex;
         QString expectedTag;
-    } rows[] = {
-        {1, 0, 1, 1, "Tag1"},
-        {0, 10, 0, 1, "Tag1"},
-        {7, 4, 0, 4, "Tag2"},
-        {-1, -5, 0, 1, "Tag1"},
-    };
+    } rows[] = {{1, 0, 1, 1, "Tag1"}, {0, 10, 0, 1, "Tag1"}, {7, 4, 0, 4, "Tag2"}, {-1, -5, 0, 1, "Tag1"}};
     for (const auto& r : rows) {
         frmBrowse& d = Open({r.style, "", folder, 1, r.index, "Tag2", drive});
         EXPECT_EQ(pending.ImageStyle, r.expectedStyle) << r.style << "/" << r.index;

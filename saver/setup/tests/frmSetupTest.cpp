@@ -67,7 +67,7 @@ TEST_F(SetupTest, StoredValuesTheControlsCannotShowAreNoChange) {
     } rows[] = {
         {Section::Common, "Date", "1500-01-01"}, // a date, but before the first one supported
         {Section::ScreenSaver, "ImageUsed", "-1"},
-        {Section::Common, "Date", "next summer"}, // last: the checks below go on from it
+        {Section::Common, "Date", "next summer"} // last: the checks below go on from it
     };
     for (const auto& r : rows) {
         dialog.reset();
@@ -122,8 +122,7 @@ TEST_F(SetupTest, EachComparedFieldTurnsTheButtonsOnAndItsUndoOff) {
         {"TextFontBold", "0", font(0, [](ui::FontChoice& f, bool) { f.Bold = !f.Bold; })},
         {"TextFontItalic", "0", font(1, [](ui::FontChoice& f, bool) { f.Italic = !f.Italic; })},
         {"TextFontStrikethru", "0", font(2, [](ui::FontChoice& f, bool) { f.Strikethru = !f.Strikethru; })},
-        {"TextFontUnderline", "0", font(0, [](ui::FontChoice& f, bool) { f.Underline = !f.Underline; })},
-    };
+        {"TextFontUnderline", "0", font(0, [](ui::FontChoice& f, bool) { f.Underline = !f.Underline; })}};
     for (const auto& r : rows) {
         const bool vertical = *r.position == '1'; // a vertical path is stored with a vertical direction
         store.Put(Section::ScreenSaver, QStringLiteral("Position"), QString::fromLatin1(r.position));
