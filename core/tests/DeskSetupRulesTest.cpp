@@ -31,8 +31,7 @@ TEST(DeskSetupRules, AfterAnOutsideSaveOnlyTheUsersEditsStay) {
         std::int32_t size;
         std::optional<QDate> date;
         QString keptTitle; // empty: follows
-        bool sizeKept;
-        bool dateFollows;
+        bool sizeKept, dateFollows;
     } rows[] = {
         {"nothing edited: all follow", before.Title, 16, loadedDate, {}, false, true},
         {"edited title and date stay", typed, 16, pickedDate, typed, false, false},
@@ -91,8 +90,7 @@ TEST(DeskSetupRules, SampleCaption) {
 TEST(DeskSetupRules, DialogPlaceCentresWhenOffScreen) {
     // Screen 28800 x 16200 twips, dialog 9000 x 8000.
     const struct {
-        QPointF stored;
-        QPointF place;
+        QPointF stored, place;
     } cases[] = {{{0, 0}, {0, 0}},
                  {{19800, 8200}, {19800, 8200}}, // touches the right and bottom edges exactly
                  {{19801, 100}, {9900, 4100}},

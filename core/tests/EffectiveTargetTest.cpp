@@ -8,8 +8,7 @@ namespace {
 
 TEST(EffectiveTarget, RepeatingDatesComeBackEachYear) {
     const struct {
-        QDate stored;
-        QDate today;
+        QDate stored, today;
         bool repeat;
         QDate expected;
     } rows[] = {

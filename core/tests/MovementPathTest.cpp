@@ -147,8 +147,7 @@ TEST(Movement, OneTickByDirection) {
 TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
     const struct {
         QString direction;
-        int horizontal, vertical;
-        int nextLeft, nextTop;
+        int horizontal, vertical, nextLeft, nextTop;
         int offsetHoriz = 120, offsetVert = -45;
     } rows[] = {{QStringLiteral("Forward"), 1, 0, 17260, 700 + 120},
                 {QStringLiteral("Forward"), 0, 1, 17260, 700},

@@ -25,8 +25,7 @@ ShowState Block(std::int32_t width, std::int32_t height) {
 
 TEST(SaverPaths, HorizontalStartPositions) {
     const struct {
-        std::int32_t placement, direction;
-        std::int32_t x, y;
+        std::int32_t placement, direction, x, y;
         std::int32_t width = 6000, height = 600;
     } rows[] = {
         {0, 0, 28800, 0},               // top, forward: just off the right edge
@@ -49,8 +48,7 @@ TEST(SaverPaths, HorizontalStartPositions) {
 
 TEST(SaverPaths, VerticalStartPositions) {
     const struct {
-        std::int32_t placement, direction;
-        std::int32_t x, y;
+        std::int32_t placement, direction, x, y;
         LabelAlignment alignment;
     } rows[] = {
         {0, 2, 0, -600, LabelAlignment::Left},        // left, downward: just above the top
@@ -83,10 +81,7 @@ TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     const struct {
-        std::int32_t direction;
-        std::int32_t x, y;
-        std::int32_t speed;
-        std::int32_t x2, y2;
+        std::int32_t direction, x, y, speed, x2, y2;
         bool ends;
     } rows[] = {{0, -5950, 0, 50, -6000, 0, false}, // exactly at the edge: not yet
                 {0, -5951, 0, 50, -6001, 0, true},
@@ -115,10 +110,7 @@ TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
 // The show test steps a real preview downwards, pinned to the left edge.
 TEST(SaverPaths, PreviewWrapsAtTheExtent) {
     const struct {
-        std::int32_t direction;
-        std::int32_t x, y, offX;
-        std::int32_t speed;
-        std::int32_t x2, y2, offX2;
+        std::int32_t direction, x, y, offX, speed, x2, y2, offX2;
     } rows[] = {{0, 1000, 50, 700, 50, 975, 50, 700},      // half speed
                 {0, 1000, 50, 700, 51, 974, 50, 700},      // 974.5 rounds to the even 974
                 {0, -1990, 50, 700, 50, 2280, 50, 700},    // left the area: back at the extent

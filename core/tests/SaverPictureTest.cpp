@@ -43,8 +43,7 @@ TEST(SaverPicture, StoredNumbersOutsideTheirRange) {
         EXPECT_EQ(saver::BasePictureNumber(r.index), r.number) << r.index;
 
     const struct {
-        std::int32_t stored;
-        std::int32_t speed;
+        std::int32_t stored, speed;
     } speeds[] = {{50, 50}, {1, 1}, {0, 1}, {-20, 1}, {100, 100}, {500, 500}, {2147483647, 32767}};
     for (const auto& r : speeds)
         EXPECT_EQ(saver::EffectiveSpeed(r.stored), r.speed) << r.stored;

@@ -14,8 +14,7 @@ TEST(ScreenPlacement, AWindowOnNoScreenMovesWhollyOntoTheNearest) {
     const struct {
         const char* what;
         QList<QRect> screens;
-        QPoint at;
-        QPoint expected;
+        QPoint at, expected;
         QSize size = {300, 40};
     } rows[] = {{"inside stays", one, {100, 100}, {100, 100}},
                 {"partly beyond the right edge stays", one, {1800, 500}, {1800, 500}},

@@ -150,8 +150,7 @@ TEST(LoadSettings, HandEditedValuesFallBackToTheirDefaults) {
 TEST(LoadSettings, PicturePathGainsOneFinalSeparator) {
     const QString sep = core::FolderSeparator();
     const struct {
-        QString stored;
-        QString loaded;
+        QString stored, loaded;
     } rows[] = {{QStringLiteral("pics") + sep, QStringLiteral("pics") + sep}, {QString(), sep}};
     for (const auto& r : rows) {
         MemoryStore store;

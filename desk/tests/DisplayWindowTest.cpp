@@ -87,8 +87,7 @@ TEST_F(DisplayWindow, HintGoesWhenThePointerReachesIt) {
 TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
     const struct {
         const char* interval;
-        int timerMs;
-        int pauseTicks;
+        int timerMs, pauseTicks;
     } rows[] = {{"0", 1, 1}, {"1", 58000, 1}, {"2", 58000, 2}};
     for (const auto& r : rows) {
         Put({{"Movement", "1"}, {"Speed", "100"}, {"Interval", r.interval}});

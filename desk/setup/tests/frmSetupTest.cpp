@@ -114,8 +114,7 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
 TEST_F(DeskSetup, ThePauseSliderActsAtOnceAndTheSpeedSliderOnApply) {
     const struct {
         Qt::Key key;
-        int value;
-        int ms;
+        int value, ms;
     } rows[] = {{Qt::Key_End, 360, 60000}, {Qt::Key_Home, 0, 1}, {Qt::Key_Right, 1, 60000}};
     Put({{"Movement", "1"}, {"Interval", "5"}, {"Speed", "40"}});
     desk::frmSetup& d = Open();
@@ -145,8 +144,7 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
     const struct {
         bool pick;
         QDate date;
-        bool sampleChanged;
-        bool styleEnabled;
+        bool sampleChanged, styleEnabled;
     } rows[] = {{false, QDate(2024, 5, 10), false, true}, // today, typed: Apply comes on, the sample stays
                 {true, QDate(2024, 5, 10), true, false},  // the same day picked: the target is reached
                 {true, QDate(2024, 6, 10), true, true}};
@@ -285,9 +283,7 @@ TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
     const struct {
         const char* name;
         const char* loaded;
-        bool entryBefore;
-        bool clickRunStartup;
-        bool entryAfter;
+        bool entryBefore, clickRunStartup, entryAfter;
     } rows[] = {{"ticked", "0", false, true, true},
                 {"cleared", "1", true, true, false},
                 {"unchanged, off, entry left alone", "0", true, false, true},

@@ -231,8 +231,7 @@ TEST_F(BrowseTest, ThumbnailsMarkTheirCaptionAndADoubleClickChooses) {
     const struct {
         const char* name;
         int picture;
-        bool onCaption;
-        bool doubleClick;
+        bool onCaption, doubleClick;
     } rows[] = {{"click a thumbnail", 5, false, false},
                 {"click a caption", 9, true, false},
                 {"double click a thumbnail", 7, false, true},
@@ -441,8 +440,7 @@ TEST_F(BrowseTest, AStoredFileThatIsNoPictureIsReportedAndKept) {
 
 TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
     const struct {
-        int style, index;
-        int expectedStyle, expectedIndex;
+        int style, index, expectedStyle, expectedIndex;
         QString expectedTag;
     } rows[] = {{1, 0, 1, 1, "Tag1"}, {0, 10, 0, 1, "Tag1"}, {7, 4, 0, 4, "Tag2"}, {-1, -5, 0, 1, "Tag1"}};
     for (const auto& r : rows) {
