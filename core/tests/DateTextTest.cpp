@@ -23,8 +23,7 @@ TEST(DateText, ShortTextAlwaysHasFourYearDigitsAndEveryTextReadsBack) {
 // Each locale's own short and long texts read back in the test above; here the other forms.
 TEST(DateText, ReadingUnderSeveralLocales) {
     const struct {
-        const char* locale;
-        const char* text;
+        const char *locale, *text;
         QDate expected; // invalid: not a date
     } rows[] = {{"en_US", " 07/13/2025 ", {2025, 7, 13}},
                 {"en_US", "7/13/29", {2029, 7, 13}}, // two-digit years: 1930..2029

@@ -8,8 +8,7 @@ namespace {
 
 TEST(IniText, ValuesAreQuotedOnlyWhenTheyMustBe) {
     const struct {
-        const char* value;
-        const char* written;
+        const char *value, *written;
     } rows[] = {{"plain", "plain"},
                 {"a, b", "a, b"},
                 {"@at", "@at"},

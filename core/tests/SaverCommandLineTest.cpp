@@ -39,8 +39,7 @@ TEST(SaverCommandLine, ModeWordsAndPreviewHandles) {
 
 TEST(SaverCommandLine, DaemonForms) {
     const struct {
-        const char* line;
-        const char* env;
+        const char *line, *env;
         SaverMode mode;
         std::int64_t window;
         bool root;

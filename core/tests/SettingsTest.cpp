@@ -95,13 +95,16 @@ TEST(SettingsSchema, EveryKeyIsDefinedOnceAndItsDefaultReadsAsItsKind) {
 TEST(LoadSettings, EmptyStoreGivesTheDefaultsInBothPrograms) {
     core::ScopedToday today(kToday);
     const MemoryStore empty;
-    const auto saver = saver::LoadSettings(empty, QSizeF(28800, 16200.4)).settings;
+    const auto loaded = saver::LoadSettings(empty, QSizeF(28800, 16200.4));
+    const auto& saver = loaded.settings;
     const auto desk = desk::LoadSettings(empty);
     EXPECT_EQ(saver.Date, core::FormatShortDate(kToday));
     EXPECT_EQ(desk.Date, core::FormatShortDate(kToday));
     EXPECT_EQ(saver.Today, kToday);
     EXPECT_EQ(QSize(saver.ScreenWidth, saver.ScreenHeight), QSize(28800, 16200));
     EXPECT_EQ(saver.ImageTag, QStringLiteral("Logo"));
+    EXPECT_EQ(saver.ImagePath, QString(core::FolderSeparator()));
+    EXPECT_EQ(loaded.image.ImagePath, saver.ImagePath); // the picture copy starts equal
     EXPECT_EQ(saver.VertDirection, 2); // the two programs encode the vertical direction differently
     EXPECT_EQ(desk.VertDirection, 0);
     EXPECT_EQ(desk.NotifyOnTarget, 1); // the notification is wanted until the box is cleared
@@ -115,8 +118,7 @@ TEST(LoadSettings, SynchronizeSelectsTheSectionOfTheSharedTexts) {
         store.Put(s, QStringLiteral("Title"), core::SectionName(s));
     const struct {
         const char* synchronize; // nothing stored when null
-        const char* saverTitle;
-        const char* deskTitle;
+        const char *saverTitle, *deskTitle;
     } rows[] = {
         {nullptr, "Common", "Common"},    {"1", "Common", "Common"},
         {"0", "ScreenSaver", "Desktop"},  {"2", "ScreenSaver", "Desktop"},
@@ -131,7 +133,7 @@ TEST(LoadSettings, SynchronizeSelectsTheSectionOfTheSharedTexts) {
 }
 
 // Both programs read through the same whole-number and yes/no readers, whose texts are the codec's
-// tables: here their fallback to the default, and the two values read apart from them.
+// tables: here their fallback to the default, and the values read apart from them.
 TEST(LoadSettings, HandEditedValuesFallBackToTheirDefaults) {
     core::ScopedToday today(kToday);
     MemoryStore store;
@@ -139,26 +141,15 @@ TEST(LoadSettings, HandEditedValuesFallBackToTheirDefaults) {
     store.Put(Section::ScreenSaver, QStringLiteral("TextFontBold1"), QStringLiteral("maybe"));
     store.Put(Section::Desktop, QStringLiteral("SetupLeft"), QStringLiteral("1234.5"));
     store.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("not a date"));
+    const QString pictures = QStringLiteral("pics") + core::FolderSeparator();
+    store.Put(Section::ScreenSaver, QStringLiteral("ImagePath"), pictures);
     const auto s = saver::LoadSettings(store, {}).settings;
+    EXPECT_EQ(s.ImagePath, pictures); // a final separator is not doubled
     EXPECT_EQ(s.Speed, 50);
     EXPECT_TRUE(s.TextFontBold[1]);
     // A date that is not a date is kept as stored, so the calculation can say so.
     EXPECT_EQ(s.Date, QStringLiteral("not a date"));
     EXPECT_EQ(desk::ReadDialogPlacement(store).Left, 1234.0f); // read back as a whole number
-}
-
-TEST(LoadSettings, PicturePathGainsOneFinalSeparator) {
-    const QString sep = core::FolderSeparator();
-    const struct {
-        QString stored, loaded;
-    } rows[] = {{QStringLiteral("pics") + sep, QStringLiteral("pics") + sep}, {QString(), sep}};
-    for (const auto& r : rows) {
-        MemoryStore store;
-        store.Put(Section::ScreenSaver, QStringLiteral("ImagePath"), r.stored);
-        const auto loaded = saver::LoadSettings(store, {});
-        EXPECT_EQ(loaded.settings.ImagePath, r.loaded);
-        EXPECT_EQ(loaded.image.ImagePath, r.loaded); // the picture copy starts equal
-    }
 }
 
 // The end-to-end screensaver dialog test reads back an edited title; the dialog's OK test the direction.

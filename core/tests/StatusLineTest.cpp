@@ -16,11 +16,9 @@ const QDate kMay10{2024, 5, 10};
 // A repeating date is the print test's (its next return as a JSON line) and EffectiveTarget's table.
 TEST(StatusLine, OneJsonObjectPerSettingsAndDay) {
     const struct {
-        const char* title;
-        const char* date;
+        const char *title, *date;
         int style;
-        const char* text;
-        const char* kind;
+        const char *text, *kind;
         int days;
     } rows[] = {
         // Each line break of the window's text becomes one blank (the print test checks a whole line ahead).

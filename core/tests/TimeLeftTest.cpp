@@ -19,8 +19,7 @@ const QString kTarget = QStringLiteral("TARGET");
 const QString kPassed = QStringLiteral("PASSED");
 
 struct Row {
-    QDate today;
-    QDate target;
+    QDate today, target;
     int includeDays;
     const char* timeLine; // the screensaver's second line; '@T' and '@P' stand for the two phrases
     int state;
@@ -113,15 +112,11 @@ TEST(TimeLeft, SweepOfDatePairsRebuildsTheTarget) {
             SCOPED_TRACE(today.toString(Qt::ISODate).toStdString() + " -> " +
                          target.toString(Qt::ISODate).toStdString());
             ASSERT_EQ(r->TotalDays, ahead);
-            ASSERT_GE(r->Years, 0);
-            ASSERT_GE(r->Months, 0);
-            ASSERT_LE(r->Months, 11);
-            ASSERT_GE(r->Days, 0);
-            ASSERT_LE(r->Days, 30);
+            ASSERT_TRUE(r->Years >= 0 && r->Months >= 0 && r->Months <= 11 && r->Days >= 0 && r->Days <= 30)
+                << r->Years << " " << r->Months << " " << r->Days;
             ASSERT_EQ(r->Anchor, today.addMonths(12 * r->Years + r->Months));
             ASSERT_EQ(r->Anchor.addDays(r->Days), target);
-            ASSERT_TRUE(r->Phrase.startsWith(u' '));
-            ASSERT_TRUE(r->Phrase.endsWith(u'!'));
+            ASSERT_TRUE(r->Phrase.startsWith(u' ') && r->Phrase.endsWith(u'!')) << r->Phrase.toStdString();
             ASSERT_FALSE(r->Phrase.contains(QStringLiteral("   ")));
         }
     }

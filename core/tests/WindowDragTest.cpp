@@ -17,14 +17,6 @@ WindowDrag::Event EventFor(char c) {
     return events.at(c);
 }
 
-char StateLetter(WindowDrag::State s) {
-    return "IPFCT"[int(s)];
-}
-
-char TimerLetter(WindowDrag::Timer t) {
-    return ".xAW"[int(t)];
-}
-
 // Each row is a sequence of events and, step by step, the state reached, the settle timer's fate and
 // whether the window's place is saved.
 // Events: p press, f follow started, c carry started, m window moved, r release, s settled, h settled
@@ -55,8 +47,8 @@ TEST(WindowDrag, Transitions) {
         for (char e : row.events) {
             const WindowDrag::Step step =
                 e == 'p' ? drag.Press(QPoint(100, 100), QPoint(90, 95)) : drag.Handle(EventFor(e));
-            states += StateLetter(drag.Current());
-            timers += TimerLetter(step.SettleTimer);
+            states += "IPFCT"[int(drag.Current())];
+            timers += ".xAW"[int(step.SettleTimer)];
             saves += ".SC"[int(step.SavePosition)];
             EXPECT_EQ(drag.HoldsWindow(), drag.Current() != WindowDrag::State::Idle);
         }

@@ -17,8 +17,7 @@ TEST(Autostart, EntryRunsTheProgramWhateverItsPathAndIsRemoved) {
     const QString name = QStringLiteral("Quindle");
     const QString entry = config.filePath(QStringLiteral("autostart/Quindle.desktop"));
     const struct {
-        const char* path;
-        const char* exec;
+        const char *path, *exec;
     } rows[] = {{"/opt/veltrane/bin/Quindle", "/opt/veltrane/bin/Quindle"},
                 {"/home/a b/Quindle", R"("/home/a b/Quindle")"},
                 {"/home/100%/Quindle", "/home/100%%/Quindle"},

@@ -24,6 +24,15 @@ void MoveMouse(saver::frmMain& form, int times) {
         QTest::mouseMove(&form, Background(form) + QPoint(7 * (i + 1), 0));
 }
 
+void ClickMiddle(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// A key with the text the X11 keyboard gives it.
+void Key(saver::frmMain& f, Qt::Key key, char16_t text, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::sendKeyEvent(QTest::Click, &f, key, QChar(text), modifiers);
+}
+
 struct InputCase {
     const char* name;
     std::function<void(saver::frmMain&)> act;
@@ -37,14 +46,8 @@ const InputCase kInputs[] = {
     {"nine mouse moves", [](saver::frmMain& f) { MoveMouse(f, 9); }, true},
     {"right button down on the background",
      [](saver::frmMain& f) { QTest::mousePress(&f, Qt::RightButton, {}, Background(f)); }, true},
-    {"click on the title line",
-     [](saver::frmMain& f) { QTest::mouseClick(f.lblText, Qt::LeftButton, {}, f.lblText->rect().center()); },
-     false},
-    {"click on the picture",
-     [](saver::frmMain& f) {
-         QTest::mouseClick(f.imgPhoto, Qt::LeftButton, {}, f.imgPhoto->rect().center());
-     },
-     false},
+    {"click on the title line", [](saver::frmMain& f) { ClickMiddle(f.lblText); }, false},
+    {"click on the picture", [](saver::frmMain& f) { ClickMiddle(f.imgPhoto); }, false},
     {"mouse moves over the text",
      [](saver::frmMain& f) {
          for (int i = 0; i < 12; ++i)
@@ -53,15 +56,8 @@ const InputCase kInputs[] = {
      false},
     {"an arrow key", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Left); }, false},
     {"Escape", [](saver::frmMain& f) { QTest::keyClick(&f, Qt::Key_Escape); }, true},
-    // With the texts the X11 keyboard gives them.
-    {"Delete",
-     [](saver::frmMain& f) { QTest::sendKeyEvent(QTest::Click, &f, Qt::Key_Delete, QChar(0x7f), {}); },
-     false},
-    {"Ctrl+A",
-     [](saver::frmMain& f) {
-         QTest::sendKeyEvent(QTest::Click, &f, Qt::Key_A, QChar(0x01), Qt::ControlModifier);
-     },
-     true}};
+    {"Delete", [](saver::frmMain& f) { Key(f, Qt::Key_Delete, 0x7f); }, false},
+    {"Ctrl+A", [](saver::frmMain& f) { Key(f, Qt::Key_A, 0x01, Qt::ControlModifier); }, true}};
 
 TEST(frmMainInput, FullScreenEndsOnClickCharacterOrNinthMove) {
     for (const InputCase& input : kInputs) {

@@ -51,8 +51,7 @@ TEST(frmMainShow, FontSlotsFollowTheTargetState) {
         {"TextFontColor1", "65280"},           {"TextFontItalic1", "True"}, {"TextFontSize2", "36"},
         {"TextFontUnderline2", "1"},           {"Background", "8388608"}};
     const struct {
-        const char* state;
-        const char* date;
+        const char *state, *date;
         std::int32_t mode;
         int titlePoints, timePoints;
         QColor timeInk;
@@ -131,11 +130,7 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
     const struct {
         const char* name;
         std::int32_t mode;
-        const char* used;
-        const char* style;
-        const char* file;
-        const char* size;
-        const char* index;
+        const char *used, *style, *file, *size, *index;
         QSize shown;       // empty: no picture
         int baseNumber;    // the base picture expected at natural size, 0 when not checked
         bool greenPicture; // the photo's colour
@@ -153,14 +148,10 @@ TEST(frmMainShow, PicturesAndTheirFallbacks) {
         {"settings: built-in picture", kRunSettings, "1", "0", "", "0", "3", {100, 50}, 0, false}};
     for (const auto& r : rows) {
         ShowFixture show;
-        saver::frmMain& form = show.Start(r.mode,
-                                          {{"ImageUsed", r.used},
-                                           {"ImageStyle", r.style},
-                                           {"ImagePath", folder.path()},
-                                           {"ImageName", r.file},
-                                           {"ImageSize", r.size},
-                                           {"ImageIndex", r.index}},
-                                          r.mode == kRunPreview ? QSize(152, 112) : QSize(800, 600));
+        const Keys keys{{"ImageUsed", r.used}, {"ImageStyle", r.style}, {"ImagePath", folder.path()},
+                        {"ImageName", r.file}, {"ImageSize", r.size},   {"ImageIndex", r.index}};
+        saver::frmMain& form =
+            show.Start(r.mode, keys, r.mode == kRunPreview ? QSize(152, 112) : QSize(800, 600));
         if (r.shown.isEmpty()) {
             EXPECT_FALSE(form.imgPhoto->isVisible()) << r.name;
             continue;

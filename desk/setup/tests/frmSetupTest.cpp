@@ -70,8 +70,7 @@ protected:
 // it starts moving. Cancel, or closing the dialog while the icon keeps it loaded, undoes it.
 TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
     const struct {
-        const char* movement;
-        const char* tray;
+        const char *movement, *tray;
         bool closeWindow;
     } rows[] = {{"1", "0", false}, {"1", "1", true}, {"0", "0", false}};
     for (const auto& row : rows) {
@@ -209,12 +208,8 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
         bool wide; // the window is wider and taller than the screen: each bar's ends swap sides
     } rows[] = {{"0", false}, {"1", false}, {"0", true}, {"1", true}};
     for (const auto& row : rows) {
-        Put({{"Movement", "1"},
-             {"Position", row.position},
-             {"Horizontal", "1"},
-             {"Vertical", "1"},
-             {"TextFontSize", row.wide ? "400" : "10"},
-             {"Style", row.wide ? "1" : "0"}});
+        Put({{"Movement", "1"}, {"Position", row.position}, {"Horizontal", "1"}, {"Vertical", "1"}});
+        Put({{"TextFontSize", row.wide ? "400" : "10"}, {"Style", row.wide ? "1" : "0"}});
         desk::frmSetup& d = Reopen();
         ShowPage(d, QStringLiteral("Position"));
         const QSizeF screen(d.screen()->geometry().width() * ui::TwipsPerPixelX(),
@@ -281,8 +276,7 @@ TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     const QString entry = config.filePath(QStringLiteral("autostart/Quindle.desktop"));
     const struct {
-        const char* name;
-        const char* loaded;
+        const char *name, *loaded;
         bool entryBefore, clickRunStartup, entryAfter;
     } rows[] = {{"ticked", "0", false, true, true},
                 {"cleared", "1", true, true, false},
@@ -341,8 +335,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
     using Keys = std::vector<std::pair<const char*, const char*>>;
     const Keys vertical{{"Position", "1"}};
     const struct {
-        const char* field;
-        const char* page;
+        const char *field, *page;
         Keys stored;
         Edit edit;
     } rows[] = {
@@ -384,12 +377,8 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
         {"VertDirection", "Position", vertical, E::Radio(&D::optVertDirect)},
         {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)}};
     for (const auto& r : rows) {
-        Put({{"Position", "0"},
-             {"Horizontal", "0"},
-             {"Vertical", "0"},
-             {"Movement", "1"},
-             {"Speed", "40"},
-             {"Interval", "5"}});
+        Put({{"Position", "0"}, {"Horizontal", "0"}, {"Vertical", "0"}});
+        Put({{"Movement", "1"}, {"Speed", "40"}, {"Interval", "5"}});
         Put("Date", "2025-07-13", Section::Common);
         for (const auto& [key, value] : r.stored)
             Put(key, QString::fromLatin1(value),

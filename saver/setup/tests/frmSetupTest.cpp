@@ -62,8 +62,7 @@ protected:
 TEST_F(SetupTest, StoredValuesTheControlsCannotShowAreNoChange) {
     const struct {
         Section section;
-        const char* key;
-        const char* stored;
+        const char *key, *stored;
     } rows[] = {
         {Section::Common, "Date", "1500-01-01"}, // a date, but before the first one supported
         {Section::ScreenSaver, "ImageUsed", "-1"},
