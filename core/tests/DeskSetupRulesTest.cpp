@@ -88,11 +88,11 @@ TEST(DeskSetupRules, SampleCaption) {
 }
 
 TEST(DeskSetupRules, DialogPlaceCentresWhenOffScreen) {
-    // Screen 28800 x 16200 twips, dialog 9000 x 8000.
+    // Screen 28800 x 16200 twips, dialog 9000 x 8000: at (19800, 8200) it touches the right and bottom edges.
     const struct {
         QPointF stored, place;
     } cases[] = {{{0, 0}, {0, 0}},
-                 {{19800, 8200}, {19800, 8200}}, // touches the right and bottom edges exactly
+                 {{19800, 8200}, {19800, 8200}},
                  {{19801, 100}, {9900, 4100}},
                  {{100, 8201}, {9900, 4100}},
                  {{-1, 100}, {9900, 4100}},

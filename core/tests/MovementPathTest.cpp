@@ -23,9 +23,7 @@ const PathGeometry kScreen{3000, 1000, 15360, 11520, 200, 67};
 constexpr int kMax = std::numeric_limits<std::int32_t>::max();
 
 // A path whose every field holds a marker, so fields a set-up must leave alone can be seen untouched.
-MovementPath Marked() {
-    return {QStringLiteral("Marker"), 11, 22, 33, 44, 55, 66};
-}
+const auto Marked = [] { return MovementPath{QStringLiteral("Marker"), 11, 22, 33, 44, 55, 66}; };
 
 // Scripted "random" numbers.
 desk::UniformSource Script(std::vector<double> values) {

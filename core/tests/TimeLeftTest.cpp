@@ -10,9 +10,7 @@
 namespace {
 
 // Expected texts are written with a middle dot for each blank, so the blanks can be counted.
-QString Dots(const char* text) {
-    return QString::fromUtf8(text).replace(QChar(0x00B7), u' ');
-}
+const auto Dots = [](const char* text) { return QString::fromUtf8(text).replace(QChar(0x00B7), u' '); };
 
 const QString kTitle = QStringLiteral("Main Title Text (Change this!!)");
 const QString kTarget = QStringLiteral("TARGET");

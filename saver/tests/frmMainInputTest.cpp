@@ -15,18 +15,14 @@ const ShowFixture::Keys kCentred = {
     {"Position", "0"}, {"Horizontal", "1"}, {"Direction", "0"}, {"Speed", "1500"}, {"ImageUsed", "1"}};
 
 // A point of the background near the bottom-left corner, in the full-screen window and the preview alike.
-QPoint Background(const saver::frmMain& form) {
-    return {4, form.height() - 8};
-}
+const auto Background = [](const saver::frmMain& form) { return QPoint(4, form.height() - 8); };
 
 void MoveMouse(saver::frmMain& form, int times) {
     for (int i = 0; i < times; ++i)
         QTest::mouseMove(&form, Background(form) + QPoint(7 * (i + 1), 0));
 }
 
-void ClickMiddle(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+const auto ClickMiddle = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); };
 
 // A key with the text the X11 keyboard gives it.
 void Key(saver::frmMain& f, Qt::Key key, char16_t text, Qt::KeyboardModifiers modifiers = {}) {

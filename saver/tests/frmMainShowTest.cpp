@@ -17,9 +17,7 @@ using saver::kRunPreview;
 using saver::kRunSettings;
 using Keys = ShowFixture::Keys;
 
-QString S(const char* text) {
-    return QString::fromLatin1(text);
-}
+const auto S = [](const char* text) { return QString::fromLatin1(text); };
 
 QImage Shown(const saver::frmMain& form) {
     return form.imgPhoto->pixmap().toImage().convertToFormat(QImage::Format_RGB32);

@@ -1,4 +1,5 @@
 #include "frmSetup.h"
+#include "Autostart.h"
 #include "Clock.h"
 #include "DateEntry.h"
 #include "DeskFixture.h"
@@ -285,10 +286,7 @@ TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
     for (const auto& row : rows) {
         QFile::remove(entry);
         if (row.entryBefore) {
-            QDir().mkpath(config.filePath(QStringLiteral("autostart")));
-            QFile f(entry);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("[Desktop Entry]\nName=Quindle\n");
+            ASSERT_TRUE(platform::AddStartupEntry(QStringLiteral("Quindle"), QStringLiteral("/x/Quindle")));
         }
         Put("RunStartup", row.loaded);
         desk::frmSetup& d = Reopen();

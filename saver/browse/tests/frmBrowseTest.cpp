@@ -119,7 +119,7 @@ protected:
         auto* model = static_cast<QFileSystemModel*>(dialog->flbFiles->model());
         QModelIndex index;
         QStringList shown;
-        const bool listed = QTest::qWaitFor([&] {
+        const bool listed = WaitFor([&] {
             const QModelIndex root = dialog->flbFiles->rootIndex();
             shown.clear();
             for (int row = 0; row < model->rowCount(root); ++row)
@@ -352,7 +352,7 @@ TEST_F(BrowseTest, OpeningShowsTheStoredChoice) {
     EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
     EXPECT_TRUE(d.optImageStyle[1]->isChecked());
     EXPECT_EQ(d.txtCurImage->text(), "wide.bmp");
-    EXPECT_TRUE(QTest::qWaitFor([&] {
+    EXPECT_TRUE(WaitFor([&] {
         const auto* model = static_cast<QFileSystemModel*>(d.flbFiles->model());
         return model->fileName(d.flbFiles->currentIndex()) == "wide.bmp";
     }));
