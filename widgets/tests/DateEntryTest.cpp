@@ -85,14 +85,4 @@ TEST(DateEntry, CalendarOpensOnTheTypedDateAndAPickFillsTheText) {
     EXPECT_EQ(h.entry->txtDate->text(), core::FormatShortDate({2027, 3, 20}));
 }
 
-TEST(DateEntry, AStoredTextThatIsNoDateShowsTheError) {
-    Harness h;
-    h.entry->SetLoading(true);
-    h.entry->ShowStoredDate(QStringLiteral("31/02/2024x"));
-    h.entry->SetLoading(false);
-    EXPECT_TRUE(h.ErrorShown());
-    EXPECT_FALSE(h.entry->cmdCalendar->isEnabled());
-    EXPECT_EQ(h.entry->txtDate->text(), QStringLiteral("31/02/2024x"));
-}
-
 } // namespace

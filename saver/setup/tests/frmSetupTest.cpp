@@ -76,7 +76,11 @@ TEST_F(SetupTest, StoredValuesTheControlsCannotShowAreNoChange) {
         Open();
         EXPECT_FALSE(Changed()) << r.stored;
     }
-    // With an unreadable stored date, typing a date is a change and Restore takes it back.
+    // An unreadable stored date is shown as stored, with the range error; typing a date is a change and
+    // Restore takes it back.
+    EXPECT_EQ(dialog->dateEntry->txtDate->text(), QStringLiteral("next summer"));
+    EXPECT_TRUE(dialog->dateEntry->fraDateRangeMsg->isVisible() &&
+                !dialog->dateEntry->cmdCalendar->isEnabled());
     Retype(dialog->dateEntry->txtDate, QStringLiteral("2026-01-01"));
     EXPECT_TRUE(Changed());
     Click(dialog->cmdRestoreSettings);
