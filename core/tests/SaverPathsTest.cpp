@@ -15,12 +15,7 @@ using saver::ShowState;
 constexpr ShowArea kScreen{28800, 16200};
 
 ShowState Block(std::int32_t width, std::int32_t height) {
-    ShowState s;
-    s.BlockWidth = width;
-    s.BlockHeight = height;
-    s.TextX = 111;
-    s.TextY = 222;
-    return s;
+    return {.TextX = 111, .TextY = 222, .BlockWidth = width, .BlockHeight = height};
 }
 
 TEST(SaverPaths, HorizontalStartPositions) {
@@ -97,10 +92,8 @@ TEST(SaverPaths, PassesEndWhenTheBlockHasLeft) {
                 {1, 100, 0, kMax, kMax, 0, true},
                 {3, 0, kMin + 100, 32767, 0, kMin, true}};
     for (const auto& r : rows) {
-        ShowState s = Block(6000, 600);
-        s.PassDirection = r.direction;
-        s.TextX = r.x;
-        s.TextY = r.y;
+        ShowState s{
+            .TextX = r.x, .TextY = r.y, .BlockWidth = 6000, .BlockHeight = 600, .PassDirection = r.direction};
         EXPECT_EQ(saver::ScrollStep(s, kScreen, r.speed), r.ends) << r.direction << ' ' << r.x << ' ' << r.y;
         EXPECT_EQ(s.TextX, r.x2);
         EXPECT_EQ(s.TextY, r.y2);
@@ -122,11 +115,9 @@ TEST(SaverPaths, PreviewWrapsAtTheExtent) {
                 {3, 500, 100, 700, 1, 0, 99, 0}, // half a twip still moves
                 {9, 500, 100, 700, 50, 500, 100, 700}};
     for (const auto& r : rows) {
-        ShowState s = Block(2000, 300);
+        ShowState s{
+            .TextX = r.x, .TextY = r.y, .TimeOffsetX = r.offX, .BlockWidth = 2000, .BlockHeight = 300};
         s.PreviewExtent = 2280; // 152 pixels
-        s.TextX = r.x;
-        s.TextY = r.y;
-        s.TimeOffsetX = r.offX;
         saver::PreviewStep(s, r.direction, r.speed);
         EXPECT_EQ(s.TextX, r.x2) << r.direction << ' ' << r.x << ' ' << r.y;
         EXPECT_EQ(s.TextY, r.y2) << r.direction << ' ' << r.x << ' ' << r.y;
@@ -148,11 +139,8 @@ TEST(SaverPaths, PicturePlaces) {
                 {1, 2, PicturePlace::A, 0, 0},        {1, 2, PicturePlace::B, 0, 15075},
                 {0, 3, PicturePlace::A, -1, -2},      {2, 0, PicturePlace::A, -1, -2}};
     for (const auto& r : rows) {
-        ShowState s = Block(6000, 600);
-        s.PassPath = r.path;
+        ShowState s{.BlockHeight = 600, .PictureX = -1, .PictureY = -2, .PassPath = r.path};
         s.PassPlacement = r.placement;
-        s.PictureX = -1;
-        s.PictureY = -2;
         saver::PlacePicture(s, kScreen, {2250, 1125}, r.place);
         EXPECT_EQ(s.PictureX, r.x) << r.path << ',' << r.placement << ' ' << int(r.place);
         EXPECT_EQ(s.PictureY, r.y) << r.path << ',' << r.placement << ' ' << int(r.place);
