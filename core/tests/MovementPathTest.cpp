@@ -156,11 +156,10 @@ TEST(Movement, OffsetsApplyOnlyToACentredPlacementOfTheirOwnKind) {
                 {QStringLiteral("Upward"), 0, 1, kMax, 10000, 0, kMax}};
     for (const auto& r : rows) {
         MovementPath path{r.direction, 20000, 0, 700, 800, 2640, 9900};
-        PathOptions placement;
-        placement.Horizontal = r.horizontal;
-        placement.Vertical = r.vertical;
-        placement.OffSetHoriz = r.offsetHoriz;
-        placement.OffSetVert = r.offsetVert;
+        const PathOptions placement{.Horizontal = r.horizontal,
+                                    .Vertical = r.vertical,
+                                    .OffSetHoriz = r.offsetHoriz,
+                                    .OffSetVert = r.offsetVert};
         const desk::StepOutcome out = desk::StepMovement(path, 100, placement);
         EXPECT_EQ(out.NextLeft, r.nextLeft) << r.direction.toStdString() << r.horizontal << r.vertical;
         EXPECT_EQ(out.NextTop, r.nextTop) << r.direction.toStdString() << r.horizontal << r.vertical;

@@ -247,11 +247,9 @@ TEST_F(BrowseTest, ThumbnailsMarkTheirCaptionAndADoubleClickChooses) {
         EXPECT_EQ(accepted, r.doubleClick ? 1 : 0) << r.name;
         for (int n = 1; n <= 9; ++n) {
             const QLabel* caption = d.lblPhotos[n - 1];
-            const bool marked = n == r.picture;
-            EXPECT_EQ(caption->font().bold(), marked) << r.name << ", caption " << n;
-            EXPECT_EQ(caption->palette().color(QPalette::WindowText),
-                      marked ? QColor(0, 0, 192) : QColor(Qt::black))
-                << r.name << ", caption " << n;
+            const QColor ink = n == r.picture ? QColor(0, 0, 192) : QColor(Qt::black);
+            EXPECT_EQ(caption->font().bold(), n == r.picture) << r.name << ", caption " << n;
+            EXPECT_EQ(caption->palette().color(QPalette::WindowText), ink) << r.name << ", caption " << n;
         }
     }
 }
