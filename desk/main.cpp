@@ -1,6 +1,7 @@
 #include "AppStartup.h"
 #include "CommandLineText.h"
 #include "DesktopNotification.h"
+#include "ParentConsole.h"
 #include "Program.h"
 #include "QtSettingsStore.h"
 #include "SingleInstance.h"
@@ -52,6 +53,9 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Options for scripts (all begin with "-") answer in the console the program was started from.
+    if (argc > 1 && argv[1][0] == '-')
+        platform::UseParentConsole();
     if (const auto code =
             core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts, desk::PrintJson))
         return *code;

@@ -1,5 +1,6 @@
 #include "AppStartup.h"
 #include "CommandLineText.h"
+#include "ParentConsole.h"
 #include "SaverCommandLine.h"
 #include "SaverMain.h"
 
@@ -23,6 +24,9 @@ const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Options for scripts (all begin with "-") answer in the console the program was started from.
+    if (argc > 1 && argv[1][0] == '-')
+        platform::UseParentConsole();
     if (const auto code = core::RunScriptOption(argc, argv, "Pellmora", kUsage, saver::PrintTexts))
         return *code;
     {
