@@ -73,17 +73,25 @@ xdotool mousemove $((WX + 9)) $((WY + WH / 2)) click 1
 dialog=$(wait_window '^Settings - Quindle - v 3\.0$'); check_true "a click on the icon opens the settings" [ -n "$dialog" ]
 shot dialog
 run_value() { wine reg query "$run_key" /v Quindle 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ[[:space:]]*//p'; }
-# The box (ticked by default) and Apply, where the General page has them.
+# "Run Quindle at Startup" (ticked by default), "Show ToolTips" (another change) and Apply, where the
+# General page has them. The Run value changes only when the box was changed.
 geometry "$dialog"
-box="$((WX + 183)) $((WY + 350))" apply="$((WX + 128)) $((WY + 641))"
-toggle() { xdotool mousemove $box click 1 sleep 0.3 mousemove $apply click 1; }
-toggle
-check_true "unticked and applied" wait_until 60 eval '[ "$(stored Desktop RunStartup)" = 0 ]'
-check "no Run value" "" "$(run_value)"
-toggle
-check_true "ticked and applied: the Run value names the program" \
-    wait_until 60 eval '[ "$(run_value)" = "$(winepath -w "$bin/Quindle.exe")" ]'
-toggle
-check_true "unticked and applied again: the Run value is gone" wait_until 60 eval '[ -z "$(run_value)" ]'
+box="$((WX + 183)) $((WY + 350))" tips="$((WX + 183)) $((WY + 439))" apply="$((WX + 128)) $((WY + 641))"
+apply() { # what to click before Apply
+    saved_key=$2 saved_value=$3
+    xdotool mousemove ${!1} click 1 sleep 0.3 mousemove $apply click 1
+    wait_until 60 eval '[ "$(stored Desktop "$saved_key")" = "$saved_value" ]' # Apply has saved
+}
+apply tips ToolTips 0
+check "ticked but unchanged: no Run value is made" "" "$(run_value)"
+apply box RunStartup 0
+check "unticked: still none" "" "$(run_value)"
+wine reg add "$run_key" /v Quindle /d 'C:\elsewhere\Quindle.exe' /f >/dev/null
+apply tips ToolTips 1
+check "unticked but unchanged: a Run value made elsewhere is left alone" 'C:\elsewhere\Quindle.exe' "$(run_value)"
+apply box RunStartup 1
+check "ticked: the Run value names the program" "$(winepath -w "$bin/Quindle.exe")" "$(run_value)"
+apply box RunStartup 0
+check "unticked: the Run value is gone" "" "$(run_value)"
 kill "$QUINDLE_PID"
 finish

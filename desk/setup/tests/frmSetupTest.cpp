@@ -16,14 +16,12 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -373,44 +371,6 @@ TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDial
         EXPECT_EQ(d.txtTitle->text(), QStringLiteral("Edited"));
         store.failCommit = false;
     }
-}
-
-TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
-    QTemporaryDir config;
-    ASSERT_TRUE(config.isValid());
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    const QString entry = config.filePath(QStringLiteral("autostart/Quindle.desktop"));
-    const struct {
-        const char* name;
-        const char* loaded;
-        bool entryBefore;
-        bool clickRunStartup;
-        bool entryAfter;
-    } rows[] = {
-        {"ticked", "0", false, true, true},
-        {"cleared", "1", true, true, false},
-        {"unchanged, off, entry left alone", "0", true, false, true},
-        {"unchanged, on, no entry added", "1", false, false, false},
-    };
-    for (const auto& row : rows) {
-        QFile::remove(entry);
-        if (row.entryBefore) {
-            QDir().mkpath(config.filePath(QStringLiteral("autostart")));
-            QFile f(entry);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("[Desktop Entry]\nName=Quindle\n");
-        }
-        Put("RunStartup", row.loaded);
-        desk::frmSetup& d = Reopen();
-        if (row.clickRunStartup)
-            Click(d.chkRunStartup);
-        else
-            Retype(d.txtTarget, QStringLiteral("Another change"));
-        Click(d.cmdApply);
-        EXPECT_EQ(QFile::exists(entry), row.entryAfter) << row.name;
-    }
-    qputenv("XDG_CONFIG_HOME", previous);
 }
 
 TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
