@@ -1,8 +1,8 @@
 // A stand-in for Windows's screensaver settings page: a 400 x 300 window at 100,100 whose handle goes to
 // "<screensaver> /p <handle>" (or /P), started by this program as the settings page starts it. Prints
 // "host <handle>", then "child <width>x<height>" once the screensaver has put a visible child window in
-// it. Once the file <close> exists, closes the window and waits up to 60 s for the screensaver to end:
-// exit code 0 when it did, 4 when it did not, 5 when it ended before the window was closed.
+// it. Once the file <close> exists it ends, its window with it (the settings page going away), with exit
+// code 0; 5 when the screensaver ended first.
 //   preview_host <screensaver> p|P <close>
 #include <windows.h>
 
@@ -40,10 +40,8 @@ int wmain(int argc, wchar_t* argv[]) {
         const DWORD woke = MsgWaitForMultipleObjects(1, &saver.hProcess, FALSE, 100, QS_ALLINPUT);
         if (woke == WAIT_OBJECT_0)
             return 5;
-        if (GetFileAttributesW(argv[3]) != INVALID_FILE_ATTRIBUTES) {
-            DestroyWindow(host);
-            return WaitForSingleObject(saver.hProcess, 60000) == WAIT_OBJECT_0 ? 0 : 4;
-        }
+        if (GetFileAttributesW(argv[3]) != INVALID_FILE_ATTRIBUTES)
+            return 0;
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);

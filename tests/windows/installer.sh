@@ -28,6 +28,13 @@ check "the Run value names the installed program" 'C:\Program Files\Veltrane\Qui
 check "DesktopPath names the install folder" 'C:\Program Files\Veltrane' "$(stored Common DesktopPath)"
 check "the installed Quindle runs" "Kept" "$(win 'C:\Program Files\Veltrane\Quindle.exe' --print | cut -c1-4)"
 check "the installed screensaver runs" "Kept" "$(win 'C:\windows\system32\Pellmora.scr' --print | head -n 1)"
+# The installed screensaver's Help button finds the help pages through DesktopPath.
+wine 'C:\windows\system32\Pellmora.scr' /c >/dev/null 2>&1 & setup=$!
+E2E_PIDS+=($setup)
+dialog=$(wait_window '^Settings - Pellmora - v 3\.0$') && geometry "$dialog"
+xdotool mousemove $((WX + 553)) $((WY + 189)) click 1
+check_true "the installed screensaver's Help finds its pages" wait_window '^Pellmora Help$'
+kill "$setup"; wait_exit "$setup"
 
 wine 'C:\Program Files\Veltrane\Uninstall.exe' /S >/dev/null 2>&1
 # The uninstaller goes on from a copy of itself in the temporary folder.

@@ -33,8 +33,12 @@ for word in p P; do
     wait_until 60 grep -q '^child' "$E2E_TMP/host.out"
     check "/$word: the preview is a child filling the host" "child 400x300" "$(grep '^child' "$E2E_TMP/host.out" | tr -d '\r')"
     # (What it draws there is not checked: Wine shows no child window of another process's window.)
+    handle=$(sed -n 's/^host \([0-9]*\).*/\1/p' "$E2E_TMP/host.out")
+    preview=$(pgrep -f "Pellmora.scr /$word $handle\$")
+    check_true "/$word: the preview runs" [ -n "$preview" ]
     touch "$E2E_TMP/close"
-    wait "$hostpid"; check "/$word: the preview ends with its host" 0 "$?"
+    wait "$hostpid"; check "/$word: the host ends" 0 "$?"
+    check_true "/$word: the preview ends with its host" wait_exit "${preview:-0}"
 done
 
 # --- The settings dialog saves into the registry ------------------------------------------------------
