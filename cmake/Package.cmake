@@ -10,6 +10,8 @@ install(TARGETS Pellmora Quindle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # doc/, AppStream metadata for software centres, and the hack's description for xscreensaver's
 # settings. Manual pages and the change log are installed compressed, as Debian policy asks.
 set(VELTRANE_COMPRESSED)
+# Ninja makes an output's folder itself; Make and the other generators do not.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 foreach(file man/Quindle.1 man/Pellmora.1 debian/changelog)
     get_filename_component(name ${file} NAME)
     set(out ${CMAKE_BINARY_DIR}/package/${name}.gz)

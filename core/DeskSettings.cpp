@@ -23,16 +23,26 @@ bool Boolean(const core::SettingsStore& store, const char* key) {
 
 } // namespace
 
+core::TextFont LoadedSettings::TextFont() const {
+    return {TextFontName,   TextFontSize,       TextFontColor,    TextFontBold,
+            TextFontItalic, TextFontStrikethru, TextFontUnderline};
+}
+
+void LoadedSettings::SetTextFont(const core::TextFont& font) {
+    TextFontName = font.Name;
+    TextFontSize = font.Size;
+    TextFontColor = font.Color;
+    TextFontBold = font.Bold;
+    TextFontItalic = font.Italic;
+    TextFontStrikethru = font.Strikethru;
+    TextFontUnderline = font.Underline;
+}
+
 LoadedSettings LoadSettings(const core::SettingsStore& store) {
     LoadedSettings s;
     s.Today = core::Today();
     s.Synchronize = core::ReadSynchronize(store);
-    const core::SyncedTexts texts = core::ReloadSyncedTexts(store, s.Synchronize, kOwn, s.Today);
-    s.Title = texts.Title;
-    s.Target = texts.Target;
-    s.TargetPassed = texts.TargetPassed;
-    s.Date = texts.Date;
-    s.RepeatYearly = texts.RepeatYearly;
+    s.Texts() = core::ReloadSyncedTexts(store, s.Synchronize, kOwn, s.Today);
     s.RunStartup = Whole(store, "RunStartup");
     s.TrayNotification = Whole(store, "TrayNotification");
     s.NotifyOnTarget = Whole(store, "NotifyOnTarget");
@@ -113,9 +123,9 @@ WindowPosition ReadPosition(const core::SettingsStore& store) {
             core::ReadSingle(store, kOwn, Key("PositionTop"))};
 }
 
-bool SavePosition(core::SettingsStore& store, float top, float left) {
-    core::WriteSingle(store, kOwn, Key("PositionTop"), top);
-    core::WriteSingle(store, kOwn, Key("PositionLeft"), left);
+bool SavePosition(core::SettingsStore& store, const WindowPosition& at) {
+    core::WriteSingle(store, kOwn, Key("PositionTop"), at.Top);
+    core::WriteSingle(store, kOwn, Key("PositionLeft"), at.Left);
     return store.Commit();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "MovementPath.h"
 #include "SettingsStore.h"
 #include "SyncedTexts.h"
+#include "TextFont.h"
 
 #include <QDate>
 #include <QString>
@@ -11,14 +13,11 @@
 namespace desk {
 
 // Every desktop-program setting as loaded. The settings dialog's working copy has the same shape.
-struct LoadedSettings {
+// The title, the phrases and the date are the part both programs share; the placement and offsets are
+// the part the movement runs read.
+struct LoadedSettings : core::SyncedTexts, PathOptions {
     QDate Today;
     std::int32_t Synchronize = 1;
-    QString Title;
-    QString Target;
-    QString TargetPassed;
-    QString Date; // the target date as stored
-    std::int32_t RepeatYearly = 0;
     std::int32_t RunStartup = 1;
     std::int32_t TrayNotification = 1;
     std::int32_t NotifyOnTarget = 1;
@@ -36,19 +35,22 @@ struct LoadedSettings {
     std::int32_t Transparent = 1;
     std::int32_t IncludeDays = 0;
     std::int32_t Movement = 0;
-    std::int32_t Position = 0;
-    std::int32_t Horizontal = 0;
-    std::int32_t Vertical = 0;
-    std::int32_t HorizDirection = 0;
-    std::int32_t VertDirection = 0;
     std::int32_t Speed = 100;
     std::int32_t Interval = 0;
-    std::int32_t OffSetHoriz = 0;
-    std::int32_t OffSetVert = 0;
 
     bool operator==(const LoadedSettings&) const = default;
 
-    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date, RepeatYearly}; }
+    bool ShowsTrayIcon() const { return TrayNotification == 1; }
+    bool NotifiesOnTarget() const { return NotifyOnTarget == 1; }
+    bool StaysOnTop() const { return TopMost == 1; }
+    bool ShowsHints() const { return ToolTips != 0; }
+    bool SeeThrough() const { return Transparent == 1; }
+    bool Moves() const { return Movement == 1; }
+
+    const core::SyncedTexts& Texts() const { return *this; }
+    core::SyncedTexts& Texts() { return *this; }
+    core::TextFont TextFont() const;
+    void SetTextFont(const core::TextFont& font);
 };
 
 LoadedSettings LoadSettings(const core::SettingsStore& store);
@@ -73,6 +75,6 @@ struct WindowPosition {
     float Top = 0;
 };
 WindowPosition ReadPosition(const core::SettingsStore& store);
-bool SavePosition(core::SettingsStore& store, float top, float left);
+bool SavePosition(core::SettingsStore& store, const WindowPosition& at);
 
 } // namespace desk

@@ -81,26 +81,22 @@ QString OffsetAmountText(bool horizontal, std::int32_t value) {
 PositionControls PositionControlsFor(const PathOptions& p) {
     PositionControls c;
     switch (p.Position) {
-    case 1:
-        c.Known = true;
-        c.ShowHoriz = false;
-        c.HorizDirectEnabled = false;
-        c.OffsetLeftLabel = QStringLiteral("Left");
-        c.OffsetRightLabel = QStringLiteral("Right");
-        c.VertSliderValue = p.OffSetVert;
-        c.AmountText = OffsetAmountText(false, p.OffSetVert);
-        c.OffsetEnabled = p.Vertical == 1;
-        break;
     case 0:
+    case 1: {
+        // A horizontal run's offset moves it up or down, a vertical run's left or right; each is offset
+        // only from the centre.
+        const bool horizontal = p.Position == 0;
+        const std::int32_t offset = horizontal ? p.OffSetHoriz : p.OffSetVert;
         c.Known = true;
-        c.ShowHoriz = true;
-        c.VertDirectEnabled = false;
-        c.OffsetLeftLabel = QStringLiteral("Lower");
-        c.OffsetRightLabel = QStringLiteral("Higher");
-        c.HorizSliderValue = p.OffSetHoriz;
-        c.AmountText = OffsetAmountText(true, p.OffSetHoriz);
-        c.OffsetEnabled = p.Horizontal == 1;
+        c.ShowHoriz = horizontal;
+        (horizontal ? c.VertDirectEnabled : c.HorizDirectEnabled) = false;
+        c.OffsetLeftLabel = horizontal ? QStringLiteral("Lower") : QStringLiteral("Left");
+        c.OffsetRightLabel = horizontal ? QStringLiteral("Higher") : QStringLiteral("Right");
+        (horizontal ? c.HorizSliderValue : c.VertSliderValue) = offset;
+        c.AmountText = OffsetAmountText(horizontal, offset);
+        c.OffsetEnabled = (horizontal ? p.Horizontal : p.Vertical) == 1;
         break;
+    }
     case 2:
         c.Known = true;
         c.DirectionFrameEnabled = false;

@@ -1,5 +1,7 @@
 #include "DeskTimeLeft.h"
 
+#include "DeskSettings.h"
+
 #include "Clock.h"
 #include "EffectiveTarget.h"
 
@@ -26,15 +28,14 @@ QString CalculateTimeLeft(QDate today, const core::TargetDate& target, const Phr
                           DisplayTexts& out) {
     const auto date = core::TargetToDate(target);
     const auto left =
-        date ? core::ComputeTimeLeft(today, core::EffectiveTarget(*date, today, in.RepeatYearly == 1))
-             : std::nullopt;
+        date ? core::ComputeTimeLeft(today, core::EffectiveTarget(*date, today, in.Repeats())) : std::nullopt;
     if (!left)
         return core::DateCalculationFailureMessage(core::Program::Desktop);
 
-    const bool oneLine = in.Style == 0;
+    const bool oneLine = in.OneLine();
     out.TotalDaysText = left->TotalDaysText;
     if (left->TotalDays > 0) {
-        const QString parenthesis = in.IncludeDays == 1 ? left->TotalDaysText : QString();
+        const QString parenthesis = in.ShowsDays() ? left->TotalDaysText : QString();
         out.TargetReached = false;
         out.PhraseText = left->Phrase;
         out.DisplayText = oneLine ? in.Title + left->Phrase + parenthesis
@@ -47,6 +48,16 @@ QString CalculateTimeLeft(QDate today, const core::TargetDate& target, const Phr
         out.DisplayText = in.TargetPassed + (oneLine ? QString() : kLineBreak) + left->TotalDaysText;
     }
     return {};
+}
+
+core::PrintResult PrintTexts(const core::SettingsStore& store) {
+    const LoadedSettings s = LoadSettings(store);
+    DisplayTexts texts;
+    const QString failure = CalculateTimeLeft(
+        s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style, s.RepeatYearly}, texts);
+    if (!failure.isEmpty())
+        return {{}, core::SplitLines(failure), 1};
+    return {texts.DisplayText.split(kLineBreak), {}, 0};
 }
 
 } // namespace desk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandLineText.h"
+#include "SettingsStore.h"
 #include "TimeLeft.h"
 
 #include <QString>
@@ -16,6 +18,10 @@ struct PhraseInputs {
     std::int32_t IncludeDays = 0;
     std::int32_t Style = 0;        // 0 one line, anything else two lines
     std::int32_t RepeatYearly = 0; // 1: a passed date counts to its next yearly return
+
+    bool ShowsDays() const { return IncludeDays == 1; }
+    bool OneLine() const { return Style == 0; }
+    bool Repeats() const { return RepeatYearly == 1; }
 };
 
 // The texts the desktop window prints, overwritten by each successful calculation.
@@ -35,5 +41,8 @@ inline const QString kLineBreak = QStringLiteral("\r\n");
 // The same for a given day instead of today.
 [[nodiscard]] QString CalculateTimeLeft(QDate today, const core::TargetDate& target,
                                         const PhraseInputs& inputs, DisplayTexts& out);
+
+// What --print writes: the desktop window's text for today from the stored settings, one line or two.
+core::PrintResult PrintTexts(const core::SettingsStore& store);
 
 } // namespace desk

@@ -40,6 +40,8 @@ struct PathOptions {
     std::int32_t VertDirection = 0;  // 0 downward, 1 upward
     std::int32_t OffSetHoriz = 0;    // added to Top of a centred horizontal run
     std::int32_t OffSetVert = 0;     // added to Left of a centred vertical run
+
+    bool operator==(const PathOptions&) const = default;
 };
 
 // Uniform numbers in [0, 1).

@@ -30,16 +30,26 @@ PendingImage LoadedSettings::Image() const {
     return {ImageStyle, ImageName, ImagePath, ImageSize, ImageIndex, ImageTag, ImageDrive};
 }
 
+core::TextFont LoadedSettings::TextFont(int slot) const {
+    return {TextFontName[slot],   TextFontSize[slot],       TextFontColor[slot],    TextFontBold[slot],
+            TextFontItalic[slot], TextFontStrikethru[slot], TextFontUnderline[slot]};
+}
+
+void LoadedSettings::SetTextFont(int slot, const core::TextFont& font) {
+    TextFontName[slot] = font.Name;
+    TextFontSize[slot] = font.Size;
+    TextFontColor[slot] = font.Color;
+    TextFontBold[slot] = font.Bold;
+    TextFontItalic[slot] = font.Italic;
+    TextFontStrikethru[slot] = font.Strikethru;
+    TextFontUnderline[slot] = font.Underline;
+}
+
 Loaded LoadSettings(const core::SettingsStore& store, QSizeF screenTwips) {
     LoadedSettings s;
     s.Today = core::Today();
     s.Synchronize = core::ReadSynchronize(store);
-    const core::SyncedTexts texts = core::ReloadSyncedTexts(store, s.Synchronize, kOwn, s.Today);
-    s.Title = texts.Title;
-    s.Target = texts.Target;
-    s.TargetPassed = texts.TargetPassed;
-    s.Date = texts.Date;
-    s.RepeatYearly = texts.RepeatYearly;
+    s.Texts() = core::ReloadSyncedTexts(store, s.Synchronize, kOwn, s.Today);
     s.ScreenHeight = core::RoundToInt32(screenTwips.height());
     s.ScreenWidth = core::RoundToInt32(screenTwips.width());
     s.IncludeDays = Whole(store, "IncludeDays");

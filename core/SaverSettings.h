@@ -2,6 +2,7 @@
 
 #include "SettingsStore.h"
 #include "SyncedTexts.h"
+#include "TextFont.h"
 
 #include <QDate>
 #include <QSizeF>
@@ -26,14 +27,10 @@ struct PendingImage {
 };
 
 // Every screensaver setting as loaded. The settings dialog's working copy has the same shape.
-struct LoadedSettings {
+// The title, the phrases and the date are the part both programs share.
+struct LoadedSettings : core::SyncedTexts {
     QDate Today;
     std::int32_t Synchronize = 1;
-    QString Title;
-    QString Target;
-    QString TargetPassed;
-    QString Date; // the target date as stored
-    std::int32_t RepeatYearly = 0;
     std::int32_t ScreenHeight = 0; // twips
     std::int32_t ScreenWidth = 0;  // twips
     std::int32_t IncludeDays = 0;
@@ -65,7 +62,12 @@ struct LoadedSettings {
 
     bool operator==(const LoadedSettings&) const = default;
 
-    core::SyncedTexts Texts() const { return {Title, Target, TargetPassed, Date, RepeatYearly}; }
+    bool UsesImage() const { return ImageUsed == 1; }
+
+    const core::SyncedTexts& Texts() const { return *this; }
+    core::SyncedTexts& Texts() { return *this; }
+    core::TextFont TextFont(int slot) const;
+    void SetTextFont(int slot, const core::TextFont& font);
     PendingImage Image() const;
 };
 

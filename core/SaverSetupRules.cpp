@@ -17,7 +17,7 @@ bool SettingsDiffer(const LoadedSettings& p, QDate pendingDate, const PendingIma
     if (p.Background != l.Background || p.Style != l.Style || p.IncludeDays != l.IncludeDays ||
         p.Position != l.Position || p.Direction != l.Direction || p.Horizontal != l.Horizontal ||
         p.Vertical != l.Vertical || p.HorizDirection != l.HorizDirection ||
-        p.VertDirection != l.VertDirection || p.Speed != l.Speed || (p.ImageUsed == 1) != (l.ImageUsed == 1))
+        p.VertDirection != l.VertDirection || p.Speed != l.Speed || p.UsesImage() != l.UsesImage())
         return true;
     if (image != l.Image())
         return true;

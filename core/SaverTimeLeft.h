@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CommandLineText.h"
+#include "SettingsStore.h"
 #include "TimeLeft.h"
 
 #include <QString>
@@ -15,6 +17,9 @@ struct PhraseInputs {
     QString TargetPassed;
     std::int32_t IncludeDays = 0;
     std::int32_t RepeatYearly = 0; // 1: a passed date counts to its next yearly return
+
+    bool ShowsDays() const { return IncludeDays == 1; }
+    bool Repeats() const { return RepeatYearly == 1; }
 };
 
 // The two display lines and the state, overwritten by each successful calculation.
@@ -29,5 +34,8 @@ struct DisplayTexts {
 // the box is returned; on success the result is empty.
 [[nodiscard]] QString CalculateTimeLeft(const core::TargetDate& target, const PhraseInputs& inputs,
                                         DisplayTexts& out);
+
+// What --print writes: the title line and the remaining-time line for today from the stored settings.
+core::PrintResult PrintTexts(const core::SettingsStore& store);
 
 } // namespace saver

@@ -30,6 +30,7 @@ std::vector<KeyDef> BuildSchema() {
         add(s, "Target", Txt, kDefaultTarget);
         add(s, "TargetPassed", Txt, kDefaultTargetPassed);
         add(s, "Date", Kind::Date, QString());
+        add(s, "DateISO", Txt, QString()); // written and read with Date
         add(s, "RepeatYearly", Int, QStringLiteral("0"));
     }
     add(C, "DesktopPath", Txt, QString());
@@ -136,35 +137,34 @@ const KeyDef& FindKey(Section section, const QString& name) {
     return SettingsSchema()[*it];
 }
 
+namespace {
+// Drive-letter file systems (Windows) keep the classic defaults of a picture folder and its drive.
+bool DriveLetterPaths() {
+    return QDir::separator() == u'\\';
+}
+} // namespace
+
 QChar FolderSeparator() {
-#ifdef Q_OS_WIN
-    return u'\\';
-#else
-    return u'/';
-#endif
+    return QDir::separator();
 }
 
 QString DefaultPictureFolder() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("c:\\");
-#else
+    if (DriveLetterPaths())
+        return QStringLiteral("c:\\");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
     if (!folder.endsWith(u'/'))
         folder += u'/';
     return folder;
-#endif
 }
 
 QString DefaultPictureDrive() {
-#ifdef Q_OS_WIN
-    return QStringLiteral("c");
-#else
+    if (DriveLetterPaths())
+        return QStringLiteral("c");
     // The mount point that holds the default folder; "/" when that cannot be told.
     const QStorageInfo storage(DefaultPictureFolder());
     return storage.isValid() && !storage.rootPath().isEmpty() ? storage.rootPath() : QStringLiteral("/");
-#endif
 }
 
 std::int32_t ReadWhole(const SettingsStore& store, Section section, const QString& key) {
@@ -199,10 +199,20 @@ float ReadSingle(const SettingsStore& store, Section section, const QString& key
     return DecodeSingle(def.defaultText).value_or(0.0f);
 }
 
-QString ReadDateText(const SettingsStore& store, Section section, const QString& key, QDate today) {
+QString ReadDateText(const SettingsStore& store, Section section, const QString& key, QDate today,
+                     const QLocale& locale) {
     Checked(section, key, {Kind::Date});
-    // Kept as stored, even when it is not a date: the phrase calculation reports that to the user.
-    return store.Get(section, key).value_or(FormatShortDate(today));
+    const auto text = store.Get(section, key);
+    if (!text)
+        return FormatShortDate(today, locale);
+    const QString copy = store.Get(section, key + QStringLiteral("ISO")).value_or(QString());
+    const qsizetype blank = copy.indexOf(u' ');
+    if (blank > 0 && QStringView(copy).mid(blank + 1) == *text) {
+        const QDate date = QDate::fromString(copy.left(blank), Qt::ISODate);
+        if (date.isValid())
+            return FormatShortDate(date, locale);
+    }
+    return *text;
 }
 
 void WriteWhole(SettingsStore& store, Section section, const QString& key, std::int32_t value) {
@@ -225,9 +235,12 @@ void WriteSingle(SettingsStore& store, Section section, const QString& key, floa
     store.Set(section, key, EncodeSingle(value));
 }
 
-void WriteDate(SettingsStore& store, Section section, const QString& key, QDate value) {
+void WriteDate(SettingsStore& store, Section section, const QString& key, QDate value,
+               const QLocale& locale) {
     Checked(section, key, {Kind::Date});
-    store.Set(section, key, FormatShortDate(value));
+    const QString text = FormatShortDate(value, locale);
+    store.Set(section, key, text);
+    store.Set(section, key + QStringLiteral("ISO"), value.toString(Qt::ISODate) + u' ' + text);
 }
 
 } // namespace core

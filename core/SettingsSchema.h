@@ -3,6 +3,7 @@
 #include "SettingsStore.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -40,13 +41,19 @@ std::int32_t ReadWhole(const SettingsStore& store, Section section, const QStrin
 bool ReadBoolean(const SettingsStore& store, Section section, const QString& key);
 QString ReadText(const SettingsStore& store, Section section, const QString& key);
 float ReadSingle(const SettingsStore& store, Section section, const QString& key);
-// A Date key as stored text; today in the short date format when missing.
-QString ReadDateText(const SettingsStore& store, Section section, const QString& key, QDate today);
+// A Date key as text in the locale's short form; today when missing. Locales write and read short dates
+// differently (05/06/2030 is 5 June in one, 6 May in another), so each save also keeps a copy of the
+// date that reads the same everywhere, "<key>ISO": the ISO date, a blank, and the text saved beside it.
+// The copy wins while the key still holds that text; a key edited by hand, or saved by a program that
+// keeps no copy, is taken as it stands, even when it is not a date: the phrase calculation reports that.
+QString ReadDateText(const SettingsStore& store, Section section, const QString& key, QDate today,
+                     const QLocale& locale = QLocale::system());
 
 void WriteWhole(SettingsStore& store, Section section, const QString& key, std::int32_t value);
 void WriteBoolean(SettingsStore& store, Section section, const QString& key, bool value);
 void WriteText(SettingsStore& store, Section section, const QString& key, const QString& value);
 void WriteSingle(SettingsStore& store, Section section, const QString& key, float value);
-void WriteDate(SettingsStore& store, Section section, const QString& key, QDate value);
+void WriteDate(SettingsStore& store, Section section, const QString& key, QDate value,
+               const QLocale& locale = QLocale::system());
 
 } // namespace core

@@ -20,8 +20,11 @@ public:
     // Makes every Set so far durable; false when the store could not be written.
     virtual bool Commit() = 0;
     // Makes the next reads see what other programs have saved since this store last read; values set
-    // here and not yet saved stay. A store no other program writes has nothing to do.
-    virtual void Refresh() const {}
+    // here and not yet saved stay on top. Never writes. True when it found values other than those this
+    // store last read or wrote. A store no other program writes has nothing to do.
+    virtual bool Refresh() const { return false; }
+    // How many times this store has found values changed by someone else, on a refresh or while saving.
+    virtual quint64 OutsideChanges() const { return 0; }
 };
 
 } // namespace core

@@ -25,7 +25,7 @@ QString StatusLine(const LoadedSettings& s, QDate today, bool json, QString* err
         return text;
 
     // The calculation has accepted the date, so it reads as one here too.
-    const QDate target = core::EffectiveTarget(*core::TargetToDate(s.Date), today, s.RepeatYearly == 1);
+    const QDate target = core::EffectiveTarget(*core::TargetToDate(s.Date), today, s.Repeats());
     const qint64 days = today.daysTo(target);
     const QJsonObject line{
         {QStringLiteral("text"), text},
@@ -36,6 +36,25 @@ QString StatusLine(const LoadedSettings& s, QDate today, bool json, QString* err
         {QStringLiteral("days"), days},
     };
     return QString::fromUtf8(QJsonDocument(line).toJson(QJsonDocument::Compact));
+}
+
+namespace {
+core::PrintResult PrintLine(const core::SettingsStore& store, bool json) {
+    const LoadedSettings s = LoadSettings(store);
+    QString failure;
+    const QString line = StatusLine(s, s.Today, json, &failure);
+    if (!failure.isEmpty())
+        return {{}, core::SplitLines(failure), 1};
+    return {{line}, {}, 0};
+}
+} // namespace
+
+core::PrintResult PrintJson(const core::SettingsStore& store) {
+    return PrintLine(store, true);
+}
+
+core::PrintResult PrintStatusLine(const core::SettingsStore& store) {
+    return PrintLine(store, false);
 }
 
 } // namespace desk

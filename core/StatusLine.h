@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLineText.h"
 #include "DeskSettings.h"
 
 #include <QDate>
@@ -14,5 +15,10 @@ namespace desk {
 // effective target in the locale's long date form, a "class" of "ahead", "today" or "passed", and
 // "days", the whole days from today to the effective target (negative once it has passed).
 QString StatusLine(const LoadedSettings& settings, QDate today, bool json, QString* error = nullptr);
+
+// What --print --json and --watch --json write: the status line for today as one JSON object.
+core::PrintResult PrintJson(const core::SettingsStore& store);
+// What --watch writes: the desktop window's text for today on one line, each line break one blank.
+core::PrintResult PrintStatusLine(const core::SettingsStore& store);
 
 } // namespace desk

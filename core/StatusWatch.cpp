@@ -2,17 +2,14 @@
 
 #include "Clock.h"
 #include "DayWatch.h"
-#include "QtSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 
-#include <csignal>
-
 namespace core {
 
-StatusWatch::StatusWatch(const QString& storeFile, Status status, std::FILE* out, std::FILE* err)
-    : watcher_(storeFile), status_(status), out_(out), err_(err) {
+StatusWatch::StatusWatch(const SettingsStore& store, Status status, std::FILE* out, std::FILE* err)
+    : store_(store), watcher_(store), status_(status), out_(out), err_(err) {
     dayCheck_.setSingleShot(true);
     connect(&dayCheck_, &QTimer::timeout, this, &StatusWatch::DayCheck);
     connect(&watcher_, &StoreWatcher::ChangedOutside, this, &StatusWatch::Write);
@@ -31,22 +28,15 @@ void StatusWatch::DayCheck() {
 
 void StatusWatch::Write() {
     day_ = Today();
-    // A store object of its own each time: it reads the file as it is now.
-    const QtSettingsStore store;
-    Emit(status_(store), out_, err_);
+    store_.Refresh();
+    Emit(status_(store_), out_, err_);
     if (std::ferror(out_)) { // the reader has gone (a closed pipe): nothing left to do
         readerGone_ = true;
         QCoreApplication::exit(0);
     }
 }
 
-int RunStatusWatch(StatusWatch::Status status) {
-#ifdef SIGPIPE
-    // A reader that goes away shows as a failed write, not as a signal that kills the process.
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
-    const QString file = QtSettingsStore().Location();
-    StatusWatch watch(file, status);
+int RunStatusWatch(StatusWatch& watch) {
     watch.Start();
     return watch.ReaderGone() ? 0 : QCoreApplication::exec();
 }

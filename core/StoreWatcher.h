@@ -1,43 +1,36 @@
 #pragma once
 
-#include <QByteArray>
-#include <QFileSystemWatcher>
+#include "SettingsStore.h"
+
 #include <QObject>
-#include <QString>
 #include <QTimer>
 
 namespace core {
 
-// Tells when the settings file was changed by someone else: the other program, a hand edit, a sync
-// tool. Saves replace the file by renaming a new one over it, which a watch on the file alone loses, so
-// the folder is watched too. The burst of events one save makes is reported once, shortly after it ends,
-// and only when the file's content differs from what this process last saw or wrote.
+// Tells when the store was changed by someone else: the other program, a hand edit, a sync tool. It is
+// told through Touched() each time the store may have been written, by anyone (one save may touch it
+// several times); once a burst of touches has ended it reads the store again and reports a change when
+// the store has found values other than those this process last read or wrote, there or while saving.
+// So this process's own saves never count, however close together, and another's that lands during one
+// of them does.
 class StoreWatcher : public QObject {
     Q_OBJECT
 public:
-    explicit StoreWatcher(const QString& filePath, QObject* parent = nullptr);
+    explicit StoreWatcher(const SettingsStore& store, QObject* parent = nullptr);
 
-    // The file as it is now is this process's own doing (it has just saved): no report for it.
-    void Acknowledge();
-
-    const QString& FilePath() const { return filePath_; }
-    // How many bursts of events have ended and been looked at, reported or not.
+    void Touched();
+    // How many bursts of touches have ended and been looked at, reported or not.
     int BurstsSettled() const { return burstsSettled_; }
 
 Q_SIGNALS:
     void ChangedOutside();
 
 private:
-    void Touched();
     void Settled();
-    void WatchPaths();
-    QByteArray Fingerprint() const;
 
-    QString filePath_;
-    QString folder_;
-    QFileSystemWatcher watcher_;
+    const SettingsStore& store_;
     QTimer settle_;
-    QByteArray known_;
+    quint64 reported_;
     int burstsSettled_ = 0;
 };
 

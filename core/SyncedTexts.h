@@ -17,6 +17,10 @@ struct SyncedTexts {
     QString TargetPassed;
     QString Date;                  // as stored
     std::int32_t RepeatYearly = 0; // 1: a passed date comes back every year
+
+    bool Repeats() const { return RepeatYearly == 1; }
+
+    bool operator==(const SyncedTexts&) const = default;
 };
 
 // "Common" when synchronize is 1, the program's own section for any other value.

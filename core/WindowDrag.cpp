@@ -1,28 +1,33 @@
 #include "WindowDrag.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace desk {
 
 using State = WindowDrag::State;
 using Event = WindowDrag::Event;
 using Timer = WindowDrag::Timer;
+using Save = WindowDrag::Save;
 
 WindowDrag::Step WindowDrag::Next(State state, Event event) {
-    const Step stay{state, false, Timer::Keep};
-    const Step end{State::Idle, true, Timer::Stop}; // the drag is over: the window's place is saved
+    const Step stay{state, Save::Nothing, Timer::Keep};
+    const Step end{State::Idle, Save::Place, Timer::Stop}; // the drag is over: the window's place is saved
+    const Step none{State::Idle, Save::Nothing, Timer::Stop};
     switch (state) {
     case State::Idle:
         // A stray settle or move (a tick's own move arriving late) means nothing without a drag.
-        return event == Event::LeftPress ? Step{State::Pressed, false, Timer::Stop} : stay;
+        return event == Event::LeftPress ? Step{State::Pressed, Save::Nothing, Timer::Stop} : stay;
     case State::Pressed:
         switch (event) {
         case Event::FollowStarted:
-            return {State::Following, false, Timer::Keep};
+            return {State::Following, Save::Nothing, Timer::Keep};
         case Event::CarryStarted:
-            return {State::Carried, false, Timer::AwaitFirstMove};
+            return {State::Carried, Save::Nothing, Timer::AwaitFirstMove};
         case Event::Release:
             return end; // a click is a drag of no distance
         case Event::DoubleClick:
-            return {State::Idle, false, Timer::Stop}; // the program ends
+            return none; // the program ends
         default:
             return stay;
         }
@@ -30,39 +35,46 @@ WindowDrag::Step WindowDrag::Next(State state, Event event) {
         if (event == Event::Release)
             return end;
         if (event == Event::DoubleClick)
-            return {State::Idle, false, Timer::Stop};
+            return none;
         return stay;
     case State::Carried:
         switch (event) {
         case Event::WindowMoved:
         case Event::StillHeld:
-            return {State::Carried, false, Timer::AwaitStill};
+            return {State::Carried, Save::Nothing, Timer::AwaitStill};
         case Event::Release:
         case Event::Settled:
-            return {State::Trailing, true, Timer::AwaitStill};
+            return {State::Trailing, Save::CarriedPlace, Timer::AwaitStill};
         case Event::LeftPress:
             // The carried move ended unnoticed; its place is kept before the new press.
-            return {State::Pressed, true, Timer::Stop};
+            return {State::Pressed, Save::CarriedPlace, Timer::Stop};
         case Event::DoubleClick:
-            return {State::Idle, false, Timer::Stop};
+            return none;
         default:
             return stay;
         }
     case State::Trailing:
         switch (event) {
         case Event::WindowMoved:
-            return {State::Trailing, true, Timer::AwaitStill}; // the window manager's late move
+            return {State::Trailing, Save::CarriedPlace, Timer::AwaitStill}; // the window manager's late move
         case Event::Settled:
         case Event::StillHeld:
         case Event::DoubleClick:
-            return {State::Idle, false, Timer::Stop};
+            return none;
         case Event::LeftPress:
-            return {State::Pressed, false, Timer::Stop};
+            return {State::Pressed, Save::Nothing, Timer::Stop};
         default:
             return stay;
         }
     }
     return stay;
+}
+
+QPoint WindowDrag::PlaceToSave(Save save, QPoint windowSystem, QPoint toolkit, double ratio) {
+    const QPoint going(int(std::lround(toolkit.x() * ratio)), int(std::lround(toolkit.y() * ratio)));
+    const bool apart =
+        std::abs(windowSystem.x() - going.x()) >= ratio || std::abs(windowSystem.y() - going.y()) >= ratio;
+    return save == Save::Place && apart ? going : windowSystem;
 }
 
 WindowDrag::Step WindowDrag::Handle(Event event) {

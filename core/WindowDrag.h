@@ -39,15 +39,28 @@ public:
         AwaitFirstMove, // long: the window manager may take a moment to start
         AwaitStill,     // short: restarted by every move the window manager makes
     };
+    // Whether the window's place is saved, and which place counts.
+    enum class Save {
+        Nothing,
+        Place,        // after the program's own moves (or none)
+        CarriedPlace, // after a move the window manager carried out
+    };
     struct Step {
         State Next = State::Idle;
-        bool SavePosition = false;
+        Save SavePosition = Save::Nothing;
         Timer SettleTimer = Timer::Keep;
         bool operator==(const Step&) const = default;
     };
 
     // The transition table.
     static Step Next(State state, Event event);
+
+    // The place a save keeps, in screen pixels, from where the window system has the window and where
+    // the toolkit is sending it (`ratio` screen pixels to a toolkit pixel). After a carried move the
+    // window system's place counts: news of it may still be on its way to the program. After the
+    // program's own moves a window manager may not have carried out the last one yet: the toolkit's
+    // place counts unless the two name the same toolkit pixel.
+    static QPoint PlaceToSave(Save save, QPoint windowSystem, QPoint toolkit, double ratio);
 
     // Applies an event and returns what the window does next.
     Step Handle(Event event);

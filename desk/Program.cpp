@@ -4,7 +4,11 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "EffectiveTarget.h"
+#include "MessageBoxes.h"
+#include "Rounding.h"
 #include "ScreenUnits.h"
+#include "StoredColor.h"
+#include "StoredFont.h"
 #include "TargetNotice.h"
 #include "frmMain.h"
 #include "frmToolTip.h"
@@ -13,11 +17,39 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 namespace desk {
 
-Program::Program(core::SettingsStore& store) : store_(store) {}
+namespace {
+
+// The system desktop colour, the display window's own background before any setting applies.
+constexpr std::int32_t kDesktopSystemColor = std::int32_t(0x80000001u);
+
+// Movement ticks every 16 ms: the step size, not the timer rate, sets the speed.
+constexpr int kMovementTickMs = 16;
+
+DisplayLook LookFor(const LoadedSettings& s, const DisplayTexts& texts, const WindowPosition& saved) {
+    return {texts.DisplayText,
+            ui::FontFromStored(s.TextFont()),
+            ui::ColorFromStored(s.TextFontColor),
+            ui::ColorFromStored(s.SeeThrough() ? kDesktopSystemColor : s.BackgroundColor),
+            s.SeeThrough(),
+            s.StaysOnTop(),
+            s.Moves(),
+            s.ShowsHints(),
+            saved,
+            s.Today};
+}
+
+} // namespace
+
+Program::Program(core::SettingsStore& store) : store_(store) {
+    tmrMovement_.setTimerType(Qt::PreciseTimer);
+    tmrMovement_.setInterval(kMovementTickMs);
+    tmrInterval_.setInterval(60000);
+    connect(&tmrMovement_, &QTimer::timeout, this, &Program::tmrMovement_Timer);
+    connect(&tmrInterval_, &QTimer::timeout, this, &Program::tmrInterval_Timer);
+}
 
 Program::~Program() {
     // A dialog still waiting for its deferred delete must not outlive the program it refers to.
@@ -33,29 +65,36 @@ frmToolTip* Program::Hint() const {
     return hint_.data();
 }
 
+QSize Program::DisplayTwips() const {
+    return main_ ? QSize(main_->Width(), main_->Height()) : QSize(0, 0);
+}
+
 void Program::Main() {
-    HelpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Veltrane.chm");
-    Loaded = LoadSettings(store_);
+    helpFile_ = QCoreApplication::applicationDirPath() + QStringLiteral("/Veltrane.chm");
+    loaded_ = LoadSettings(store_);
     lastNotified_ = ReadLastNotified(store_);
     LoadMainWindow();
-    if (Loaded.TrayNotification == 1) {
-        AddTrayIcon();
-        // The dialog stays loaded, put away, for as long as the icon is there.
-        LoadSettingsDialog();
-    }
+    FollowTraySetting();
 }
 
 void Program::NotifyIfTargetDay() {
-    const QDate today = Loaded.Today;
-    std::optional<QDate> target = core::ParseDateText(Loaded.Date);
+    const QDate today = loaded_.Today;
+    std::optional<QDate> target = core::ParseDateText(loaded_.Date);
     if (target) // a repeating date's day comes back every year
-        target = core::EffectiveTarget(*target, today, Loaded.RepeatYearly == 1);
-    if (!notifier_ || !ShouldNotifyTarget(Loaded.NotifyOnTarget == 1, today, target, lastNotified_))
+        target = core::EffectiveTarget(*target, today, loaded_.Repeats());
+    if (!notifier_ || notifying_ == today ||
+        !ShouldNotifyTarget(loaded_.NotifiesOnTarget(), today, target, lastNotified_))
         return;
-    // Marked at once, so a rebuild while the service answers sends no second one; stored only once
-    // shown, so a day without a notification service is tried again at the next start.
-    lastNotified_ = today;
-    notifier_(Loaded.Title, Loaded.Target, [this, today] { SaveLastNotified(store_, today); });
+    // A rebuild while the service answers sends no second one. The day is marked, and stored, only once
+    // shown: one the service refused or was not there for is tried again at the next check.
+    notifying_ = today;
+    notifier_(loaded_.Title, loaded_.Target, [this, today](bool shown) {
+        notifying_ = QDate();
+        if (!shown)
+            return;
+        lastNotified_ = today;
+        SaveLastNotified(store_, today);
+    });
 }
 
 void Program::LoadSettingsDialog() {
@@ -70,21 +109,48 @@ void Program::SettingsDialogUnloaded() {
 }
 
 void Program::LoadMainWindow() {
-    main_ = std::make_unique<frmMain>(*this);
-    main_->Form_Load();
+    loading_ = true;
+    const LoadedSettings& s = loaded_;
+    const QString failure = CalculateTimeLeft(
+        s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style, s.RepeatYearly}, texts_);
+
+    main_ = std::make_unique<frmMain>();
+    frmMain* window = main_.get();
+    connect(window, &frmMain::SettingsRequested, this, &Program::OpenSettingsDialog);
+    connect(window, &frmMain::EndRequested, this, &Program::EndProgram);
+    connect(window, &frmMain::DayChanged, this, &Program::NewDay);
+    connect(window, &frmMain::PlaceDragged, this,
+            [this](const WindowPosition& at) { SavePosition(store_, at); });
+    connect(window, &frmMain::HintWanted, this, &Program::ShowHint);
+    connect(window, &frmMain::HintUnwanted, this, &Program::HideHint);
+    window->Form_Load(LookFor(s, texts_, ReadPosition(store_)));
+
+    intervalTicks_ = PauseCounter();
+    tmrInterval_.setInterval(IntervalTimerMs(s.Interval));
+    StopMovement();
+    if (s.Moves()) {
+        // The first run is prepared here, so the window moves whether or not the dialog ever loads.
+        MovementCoordinates();
+        StartMovement();
+    }
     NotifyIfTargetDay(); // every load: at start, at a new day, and for a date changed by any save
+
+    // Told once the window stands: a rebuild asked for while the box is open waits for it to close.
+    if (!failure.isEmpty())
+        ui::ShowMessage({nullptr, failure, QMessageBox::Critical, QMessageBox::Ok, QString()});
+    loading_ = false;
+    if (std::exchange(reloadWanted_, false) && !ended_)
+        ReloadDisplay();
 }
 
-void Program::AddTrayIcon() {
-    if (tray_)
+void Program::UnloadMainWindow() {
+    if (!main_)
         return;
-    tray_ = std::make_unique<QSystemTrayIcon>(AppIcon());
-    tray_->setToolTip(QStringLiteral("Quindle Settings"));
-    connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
-            OpenSettingsDialog();
-    });
-    tray_->show();
+    frmMain* old = main_.release();
+    disconnect(old, nullptr, this, nullptr);
+    old->StopTimers();
+    old->hide();
+    old->deleteLater(); // the old window may be the one whose event asked for this
 }
 
 void Program::RemoveTrayIcon() {
@@ -94,15 +160,27 @@ void Program::RemoveTrayIcon() {
     tray_.reset();
 }
 
-PathOptions Program::PendingPlacement() const {
-    if (placementSource_)
-        return placementSource_();
-    return {Loaded.Position,      Loaded.Horizontal,  Loaded.Vertical,  Loaded.HorizDirection,
-            Loaded.VertDirection, Loaded.OffSetHoriz, Loaded.OffSetVert};
+void Program::FollowTraySetting() {
+    if (!loaded_.ShowsTrayIcon()) {
+        RemoveTrayIcon();
+        return;
+    }
+    if (!tray_) {
+        tray_ = std::make_unique<QSystemTrayIcon>(AppIcon());
+        tray_->setToolTip(QStringLiteral("Quindle Settings"));
+        connect(tray_.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
+                        OpenSettingsDialog();
+                });
+        tray_->show();
+    }
+    // The dialog stays loaded, put away, for as long as the icon is there.
+    LoadSettingsDialog();
 }
 
-void Program::SetPendingPlacementSource(std::function<PathOptions()> source) {
-    placementSource_ = std::move(source);
+PathOptions Program::Placement() const {
+    return pendingPlacement_.value_or(loaded_);
 }
 
 void Program::MovementCoordinates() {
@@ -114,7 +192,49 @@ void Program::MovementCoordinates() {
     const PathGeometry geometry{double(main_->Width()),   double(main_->Height()), screenSize.width() * tx,
                                 screenSize.height() * ty, main_->width(),          main_->height()};
     static const UniformSource random = ClockSeededSource();
-    desk::MovementCoordinates(Path, geometry, PendingPlacement(), random);
+    desk::MovementCoordinates(path_, geometry, Placement(), random);
+}
+
+void Program::StartMovement() {
+    tmrMovement_.start();
+}
+
+void Program::StopMovement() {
+    tmrInterval_.stop();
+    tmrMovement_.stop();
+}
+
+void Program::MoveToStoredPlace() {
+    if (!main_)
+        return;
+    const WindowPosition at = ReadPosition(store_);
+    main_->move(core::TwipsToPixels(at.Left, ui::TwipsPerPixelX()),
+                core::TwipsToPixels(at.Top, ui::TwipsPerPixelY()));
+}
+
+void Program::tmrMovement_Timer() {
+    // The run waits while the user holds the window, so the drag is never fought.
+    if (!main_ || main_->HoldsWindow())
+        return;
+    const StepOutcome step = StepMovement(path_, loaded_.Speed, Placement());
+    if (step.Result == StepResult::RunEnded) {
+        tmrMovement_.stop();
+        tmrInterval_.start();
+    } else if (step.Result == StepResult::Moved) {
+        main_->MoveToTwips(step.NextLeft, step.NextTop);
+    }
+}
+
+void Program::tmrInterval_Timer() {
+    if (!intervalTicks_.Tick(loaded_.Interval))
+        return;
+    tmrInterval_.stop();
+    if (core::Today() != loaded_.Today) {
+        NewDay(); // the rebuilt window prepares and starts its own first run
+        return;
+    }
+    MovementCoordinates();
+    tmrMovement_.start();
 }
 
 void Program::OpenSettingsDialog() {
@@ -142,31 +262,26 @@ void Program::HideHint() {
 }
 
 void Program::ReloadDisplay() {
-    Reloading = true;
-    if (main_) {
-        main_->Form_Unload();
-        frmMain* old = main_.release();
-        old->StopTimers();
-        old->hide();
-        old->deleteLater(); // the old window may be the one whose event asked for this
+    if (loading_) {
+        reloadWanted_ = true;
+        return;
     }
-    Reloading = false;
+    UnloadMainWindow();
     LoadMainWindow();
+}
+
+void Program::ReloadSettings() {
+    loaded_ = LoadSettings(store_);
+    ReloadDisplay();
+    FollowTraySetting();
 }
 
 void Program::SettingsChangedOutside() {
     if (ended_)
         return;
     store_.Refresh();
-    const LoadedSettings before = Loaded;
-    Loaded = LoadSettings(store_);
-    ReloadDisplay();
-    if (Loaded.TrayNotification == 1) {
-        AddTrayIcon();
-        LoadSettingsDialog();
-    } else {
-        RemoveTrayIcon();
-    }
+    const LoadedSettings before = loaded_;
+    ReloadSettings();
     Q_EMIT LoadedSettingsChanged(before);
 }
 
@@ -174,7 +289,7 @@ void Program::NewDay() {
     QTimer::singleShot(0, this, [this] {
         if (ended_)
             return;
-        Loaded.Today = core::Today();
+        loaded_.Today = core::Today();
         ReloadDisplay();
     });
 }
@@ -190,11 +305,8 @@ void Program::EndProgram() {
     }
     if (hint_)
         hint_->close();
-    if (main_) {
-        main_->StopTimers();
-        main_->hide();
-        main_.release()->deleteLater();
-    }
+    StopMovement();
+    UnloadMainWindow();
     QCoreApplication::quit();
 }
 

@@ -8,10 +8,13 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QSystemTrayIcon;
 class QWidget;
@@ -24,11 +27,13 @@ class Program;
 
 // Builds the settings dialog; main() installs it so this library does not depend on the dialog's.
 using SettingsDialogFactory = std::function<QWidget*(Program&)>;
-// Shows the target-day notification (summary, body) and runs the callback once it has been shown.
-using TargetNotifier = std::function<void(const QString&, const QString&, std::function<void()>)>;
+// Shows the target-day notification (summary, body) and runs the callback with whether it was shown
+// once the notification service has answered.
+using TargetNotifier = std::function<void(const QString&, const QString&, std::function<void(bool shown)>)>;
 
-// The desktop program as a whole: start-up, the state every window shares, the notification icon,
-// and the rebuilding and ending of the display window.
+// The desktop program as a whole: start-up, the loaded settings, the notification icon, the display
+// window's life and its movement. The settings dialog talks to this class only; the window below it is
+// handed values and reports through its signals.
 class Program : public QObject {
     Q_OBJECT
 public:
@@ -40,16 +45,15 @@ public:
     void Main();
 
     core::SettingsStore& Store() { return store_; }
+    const LoadedSettings& Loaded() const { return loaded_; }
+    const DisplayTexts& Texts() const { return texts_; }
+    const MovementPath& Path() const { return path_; }
+    const QString& HelpFile() const { return helpFile_; }
     frmMain* MainWindow() const { return main_.get(); }
     QSystemTrayIcon* TrayIcon() const { return tray_.get(); }
     frmToolTip* Hint() const;
-
-    // The placement and offsets a movement tick reads: the loaded ones until the settings dialog
-    // supplies its pending values.
-    PathOptions PendingPlacement() const;
-    void SetPendingPlacementSource(std::function<PathOptions()> source);
-    // Prepares the next movement run from the display window's size and the screen's.
-    void MovementCoordinates();
+    // The display window's size in twips (none: 0 by 0).
+    QSize DisplayTwips() const;
 
     // The one way to the settings dialog: the window's right click and the icon's clicks. Loads the
     // dialog when it is not loaded, then shows it in front.
@@ -61,20 +65,40 @@ public:
     // The dialog is going away (deleted later): the next request loads a new one.
     void SettingsDialogUnloaded();
 
-    // The notification icon; adding an icon that is there, or removing one that is not, does nothing.
-    void AddTrayIcon();
-    void RemoveTrayIcon();
+    // The movement of the display window. The placement and offsets the runs follow are the loaded
+    // ones unless the settings dialog has handed its pending ones down.
+    void UsePlacement(std::optional<PathOptions> pending) { pendingPlacement_ = std::move(pending); }
+    PathOptions Placement() const;
+    // Prepares the next run from the display window's size and the screen's.
+    void MovementCoordinates();
+    void StartMovement();
+    // Stops the run and the pause after it.
+    void StopMovement();
+    // How long one pause tick lasts from now on.
+    void SetPauseTickMs(int ms) { tmrInterval_.setInterval(ms); }
+    // Puts the display window back at its stored place.
+    void MoveToStoredPlace();
+    const QTimer& MovementTimer() const { return tmrMovement_; }
+    const QTimer& PauseTimer() const { return tmrInterval_; }
+    const PauseCounter& IntervalTicks() const { return intervalTicks_; }
+    void tmrMovement_Timer();
+    void tmrInterval_Timer();
 
     // The hint window: its top-left corner in pixels.
     void ShowHint(QPoint topLeft);
     void HideHint();
 
-    // Rebuilds the display window: unloaded and loaded again with Reloading set.
+    // The store holds new settings (saved here or elsewhere): they are loaded, the window is rebuilt
+    // and the icon follows them.
+    void ReloadSettings();
+    // Rebuilds the display window from the loaded settings. Asked for while a window is loading, it
+    // waits until that load has returned.
     void ReloadDisplay();
-    // The store was changed by someone else: the settings are loaded again and the window rebuilt, as
-    // Apply does; an open settings dialog is told through LoadedSettingsChanged.
+    // The store was changed by someone else: reloaded as after Apply, after the store has been read
+    // again; an open settings dialog is told through LoadedSettingsChanged.
     void SettingsChangedOutside();
-    // Sends the target-day notification when today calls for one; main() installs how it is shown.
+    // Sends the target-day notification when today calls for one and none is on its way; main()
+    // installs how it is shown. Called at every load of the window and when the service appears.
     void SetTargetNotifier(TargetNotifier notifier) { notifier_ = std::move(notifier); }
     void NotifyIfTargetDay();
     // The calendar moved on: today becomes the loaded day and the window is rebuilt (after the
@@ -84,12 +108,6 @@ public:
     void EndProgram();
     bool Ended() const { return ended_; }
 
-    LoadedSettings Loaded;
-    DisplayTexts Texts;
-    MovementPath Path;
-    bool Reloading = false;
-    QString HelpFile;
-
 Q_SIGNALS:
     // Loaded holds settings saved by someone else; before: the settings loaded until then, which the
     // dialog's working copy started from.
@@ -97,18 +115,32 @@ Q_SIGNALS:
 
 private:
     void LoadMainWindow();
+    void UnloadMainWindow();
     void LoadSettingsDialog();
+    // The icon, and the dialog that stays loaded for it, as the loaded settings want them.
+    void FollowTraySetting();
+    void RemoveTrayIcon();
 
     core::SettingsStore& store_;
+    LoadedSettings loaded_;
+    DisplayTexts texts_;
+    MovementPath path_;
+    QString helpFile_;
     std::unique_ptr<frmMain> main_;
+    QTimer tmrMovement_;
+    QTimer tmrInterval_;
+    PauseCounter intervalTicks_;
+    std::optional<PathOptions> pendingPlacement_;
+    bool loading_ = false;      // a window load, with its message, is under way
+    bool reloadWanted_ = false; // a rebuild was asked for during it
     std::unique_ptr<QSystemTrayIcon> tray_;
     QPointer<frmToolTip> hint_;
     QPointer<QWidget> dialog_;
     QList<QPointer<QWidget>> unloadedDialogs_; // deleted later, or with the program at the latest
     SettingsDialogFactory dialogFactory_;
     TargetNotifier notifier_;
-    QDate lastNotified_; // sent, or being sent, on this day
-    std::function<PathOptions()> placementSource_;
+    QDate lastNotified_; // shown on this day
+    QDate notifying_;    // on its way to the service for this day
     int settingsRequests_ = 0;
     bool ended_ = false;
 };

@@ -1,19 +1,16 @@
 #include "frmMain.h"
 
-#include "StoredColor.h"
-
-#include "Clock.h"
 #include "DayWatch.h"
 #include "DesktopWidget.h"
-#include "MessageBoxes.h"
 #include "PointerButtons.h"
-#include "Program.h"
 #include "Rounding.h"
 #include "ScreenPixels.h"
 #include "ScreenPlacement.h"
 #include "ScreenUnits.h"
 #include "TransparencyMask.h"
 #include "WindowMove.h"
+
+#include "Clock.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -22,17 +19,10 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <cmath>
-
 namespace desk {
 
 namespace {
 
-// The system desktop colour, the display window's own background before any setting applies.
-constexpr std::int32_t kDesktopSystemColor = std::int32_t(0x80000001u);
-
-// Movement ticks every 16 ms: the step size, not the timer rate, sets the speed.
-constexpr int kMovementTickMs = 16;
 // A drag the window manager carries out may end without a button release reaching the program: it has
 // then ended once the window has kept still this long after moving (or has not moved at all this long
 // after the drag started) and the button is not known to be down.
@@ -46,19 +36,14 @@ QString LinesOf(const QString& displayText) {
 
 } // namespace
 
-frmMain::frmMain(Program& program)
+frmMain::frmMain()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
-      lblText(new QLabel(QStringLiteral("lblText"), this)), program_(program) {
+      lblText(new QLabel(QStringLiteral("lblText"), this)) {
     setWindowTitle(QStringLiteral("Quindle"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
-    tmrMovement.setTimerType(Qt::PreciseTimer);
-    tmrMovement.setInterval(kMovementTickMs);
-    tmrInterval.setInterval(60000);
     dayWatch_.setSingleShot(true);
     moveSettled_.setSingleShot(true);
-    connect(&tmrMovement, &QTimer::timeout, this, &frmMain::tmrMovement_Timer);
-    connect(&tmrInterval, &QTimer::timeout, this, &frmMain::tmrInterval_Timer);
     connect(&dayWatch_, &QTimer::timeout, this, &frmMain::dayWatch_Timer);
     connect(&moveSettled_, &QTimer::timeout, this, [this] {
         const bool held = platform::PrimaryButtonDown().value_or(false);
@@ -90,32 +75,20 @@ void frmMain::MoveToTwips(std::int32_t left, std::int32_t top) {
         platform::MoveTopLevelWindow(*this, to);
 }
 
-void frmMain::Form_Load() {
-    const LoadedSettings& s = program_.Loaded;
-    const WindowPosition saved = ReadPosition(program_.Store());
-    MoveToTwips(core::RoundToInt32(saved.Left), core::RoundToInt32(saved.Top));
+void frmMain::Form_Load(const DisplayLook& look) {
+    hints_ = look.Hints;
+    today_ = look.Today;
+    MoveToTwips(core::RoundToInt32(look.Saved.Left), core::RoundToInt32(look.Saved.Top));
 
-    const QString failure = CalculateTimeLeft(
-        s.Date, {s.Title, s.Target, s.TargetPassed, s.IncludeDays, s.Style, s.RepeatYearly}, program_.Texts);
-    if (!failure.isEmpty())
-        ui::ShowMessage({nullptr, failure, QMessageBox::Critical, QMessageBox::Ok, QString()});
-
-    const bool seeThrough = s.Transparent == 1;
-    QFont font(s.TextFontName);
-    font.setPointSize(std::max(1, s.TextFontSize));
-    font.setBold(s.TextFontBold);
-    font.setItalic(s.TextFontItalic);
-    font.setStrikeOut(s.TextFontStrikethru);
-    font.setUnderline(s.TextFontUnderline);
+    QFont font = look.Font;
     // See-through letters are cut out by exact colour: blended edge pixels would stay as a fringe.
-    if (seeThrough)
+    if (look.SeeThrough)
         font.setStyleStrategy(QFont::NoAntialias);
-    const QColor ink = ui::ColorFromStored(s.TextFontColor);
-    const QString text = LinesOf(program_.Texts.DisplayText);
+    const QString text = LinesOf(look.Text);
 
     lblText->setFont(font);
     QPalette palette = lblText->palette();
-    palette.setColor(QPalette::WindowText, ink);
+    palette.setColor(QPalette::WindowText, look.Ink);
     lblText->setPalette(palette);
     lblText->setText(text);
     lblText->move(0, 0);
@@ -124,25 +97,14 @@ void frmMain::Form_Load() {
     lblText->hide();
     setFont(font);
 
-    tmrInterval.setInterval(IntervalTimerMs(s.Interval));
-    if (s.Movement != 1) {
-        tmrInterval.stop();
-        tmrMovement.stop();
-    } else {
-        // The first run is prepared here, so the window moves whether or not the dialog ever loads.
-        program_.MovementCoordinates();
-        tmrMovement.start();
-    }
-
-    const QColor back = ui::ColorFromStored(seeThrough ? kDesktopSystemColor : s.BackgroundColor);
-    setWindowFlag(Qt::WindowStaysOnTopHint, s.TopMost == 1);
+    setWindowFlag(Qt::WindowStaysOnTopHint, look.TopMost);
     winId(); // the native window, so the window manager learns what it is before it is first shown
     platform::MakeDesktopWidget(windowHandle());
-    if (s.Movement != 1)
-        PlaceOnScreen(saved);
-    PrintText(text, font, ink, back);
-    if (seeThrough) {
-        const QRegion region = RegionFromImage(backBuffer_, back.rgb() & 0xFFFFFF);
+    if (!look.Moving)
+        PlaceOnScreen(look.Saved);
+    PrintText(text, font, look.Ink, look.Back);
+    if (look.SeeThrough) {
+        const QRegion region = RegionFromImage(backBuffer_, look.Back.rgb() & 0xFFFFFF);
         // An empty QRegion would remove the mask; a window with no text pixel shows nothing at all.
         setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
     }
@@ -182,16 +144,8 @@ void frmMain::PrintText(const QString& text, const QFont& font, const QColor& in
 }
 
 void frmMain::StopTimers() {
-    tmrMovement.stop();
-    tmrInterval.stop();
     dayWatch_.stop();
     moveSettled_.stop();
-}
-
-void frmMain::Form_Unload() {
-    if (program_.Reloading)
-        return;
-    program_.EndProgram();
 }
 
 void frmMain::paintEvent(QPaintEvent*) {
@@ -199,34 +153,9 @@ void frmMain::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, backBuffer_);
 }
 
-void frmMain::tmrMovement_Timer() {
-    // The run waits while the user holds the window, so the drag is never fought.
-    if (drag_.HoldsWindow())
-        return;
-    const StepOutcome step = StepMovement(program_.Path, program_.Loaded.Speed, program_.PendingPlacement());
-    if (step.Result == StepResult::RunEnded) {
-        tmrMovement.stop();
-        tmrInterval.start();
-    } else if (step.Result == StepResult::Moved) {
-        MoveToTwips(step.NextLeft, step.NextTop);
-    }
-}
-
-void frmMain::tmrInterval_Timer() {
-    if (!intervalTicks_.Tick(program_.Loaded.Interval))
-        return;
-    tmrInterval.stop();
-    if (core::Today() != program_.Loaded.Today) {
-        program_.NewDay(); // the rebuilt window prepares and starts its own first run
-        return;
-    }
-    program_.MovementCoordinates();
-    tmrMovement.start();
-}
-
 void frmMain::dayWatch_Timer() {
-    if (core::Today() != program_.Loaded.Today)
-        program_.NewDay();
+    if (core::Today() != today_)
+        Q_EMIT DayChanged();
     else
         dayWatch_.start(int(MsUntilNextDayCheck(QDateTime::currentDateTime())));
 }
@@ -238,28 +167,29 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 void frmMain::mouseReleaseEvent(QMouseEvent*) {
     // Also the release that ends a move the window manager carried out, where the system reports it.
     ApplyDragStep(drag_.Handle(WindowDrag::Event::Release));
-    Form_MouseUp();
+    HideHint();
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     if (drag_.FarEnough(global, QApplication::startDragDistance())) {
         // The window manager moves the window where it offers to; elsewhere the window follows the mouse.
-        carriedDrag_ = windowHandle() && platform::WindowManagerMoves(windowHandle()) &&
-                       windowHandle()->startSystemMove();
+        const bool carried = windowHandle() && platform::WindowManagerMoves(windowHandle()) &&
+                             windowHandle()->startSystemMove();
         ApplyDragStep(
-            drag_.Handle(carriedDrag_ ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
+            drag_.Handle(carried ? WindowDrag::Event::CarryStarted : WindowDrag::Event::FollowStarted));
     }
     if (drag_.Current() == WindowDrag::State::Following) {
         move(drag_.FollowPosition(global));
         return;
     }
     if (!drag_.HoldsWindow())
-        Form_MouseMove(event->position(), event->globalPosition());
+        Form_MouseMove(event->position());
 }
 
 void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
-    Form_DblClick();
+    ApplyDragStep(drag_.Handle(WindowDrag::Event::DoubleClick));
+    Q_EMIT EndRequested();
 }
 
 void frmMain::moveEvent(QMoveEvent* event) {
@@ -275,49 +205,41 @@ void frmMain::enterEvent(QEnterEvent* event) {
 
 void frmMain::leaveEvent(QEvent* event) {
     // A quick pointer can leave without crossing the edge band; the hint must not stay behind.
-    if (program_.Loaded.ToolTips != 0)
-        program_.HideHint();
+    HideHint();
     QWidget::leaveEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // Closed from outside (a window manager's close, a session ending): the program ends with it.
-    Form_Unload();
+    Q_EMIT EndRequested();
     QWidget::closeEvent(event);
 }
 
+void frmMain::HideHint() {
+    if (hints_)
+        Q_EMIT HintUnwanted();
+}
+
 void frmMain::Form_MouseDown(Qt::MouseButton button, QPointF global) {
-    if (program_.Loaded.ToolTips != 0)
-        program_.HideHint();
+    HideHint();
     if (button == Qt::LeftButton) {
         // A drag starts from where the window really is, whatever the toolkit was last told.
         platform::AdoptWindowSystemPosition(windowHandle());
         ApplyDragStep(drag_.Press(global.toPoint(), pos()));
     } else if (button == Qt::RightButton) {
-        program_.OpenSettingsDialog();
+        Q_EMIT SettingsRequested();
     }
 }
 
-void frmMain::Form_MouseUp() {
-    if (program_.Loaded.ToolTips != 0)
-        program_.HideHint();
-}
-
-void frmMain::Form_MouseMove(QPointF local, QPointF) {
-    if (program_.Loaded.ToolTips == 0)
+void frmMain::Form_MouseMove(QPointF local) {
+    if (!hints_)
         return;
     const QRect client = rect();
     const bool inside = client.left() + 30 <= local.x() && local.x() <= client.width() - 30 &&
                         client.top() + 10 <= local.y() && local.y() <= client.height() - 10;
     if (inside)
-        program_.ShowHint(QPoint(x(), y() + height()));
+        Q_EMIT HintWanted(QPoint(x(), y() + height()));
     else
-        program_.HideHint();
-}
-
-void frmMain::Form_DblClick() {
-    ApplyDragStep(drag_.Handle(WindowDrag::Event::DoubleClick));
-    program_.EndProgram();
+        Q_EMIT HintUnwanted();
 }
 
 void frmMain::ApplyDragStep(const WindowDrag::Step& step) {
@@ -334,23 +256,14 @@ void frmMain::ApplyDragStep(const WindowDrag::Step& step) {
         moveSettled_.start(kMoveSettledMs);
         break;
     }
-    if (step.SavePosition)
-        SavePosition();
-}
-
-void frmMain::SavePosition() {
-    // In the screen's own pixels, which a scaled display has more of than the toolkit reports. After a
-    // move the window manager carried out, the window system's place is the one that counts: news of it
-    // may still be on its way to this program. After the program's own moves, a window manager may not
-    // have carried out the last one yet: the toolkit's place, which is where the window is going, counts
-    // unless the two name the same toolkit pixel.
+    if (step.SavePosition == WindowDrag::Save::Nothing)
+        return;
+    // In the screen's own pixels, which a scaled display has more of than the toolkit reports.
     const double ratio = devicePixelRatioF();
-    const QPoint going(int(std::lround(x() * ratio)), int(std::lround(y() * ratio)));
-    QPoint at = platform::ScreenPixelPosition(windowHandle());
-    if (!carriedDrag_ && (std::abs(at.x() - going.x()) >= ratio || std::abs(at.y() - going.y()) >= ratio))
-        at = going;
-    desk::SavePosition(program_.Store(), float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY() / ratio)),
-                       float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX() / ratio)));
+    const QPoint at = WindowDrag::PlaceToSave(step.SavePosition,
+                                              platform::ScreenPixelPosition(windowHandle()), pos(), ratio);
+    Q_EMIT PlaceDragged({float(core::PixelsToTwips(at.x(), ui::TwipsPerPixelX() / ratio)),
+                         float(core::PixelsToTwips(at.y(), ui::TwipsPerPixelY() / ratio))});
 }
 
 } // namespace desk

@@ -1,15 +1,18 @@
 #include "AppStartup.h"
-#include "CommandLineText.h"
+#include "DeskTimeLeft.h"
 #include "DesktopNotification.h"
+#include "DisplaySession.h"
+#include "OutputReader.h"
 #include "ParentConsole.h"
 #include "Program.h"
-#include "QtSettingsStore.h"
 #include "SingleInstance.h"
+#include "StatusLine.h"
 #include "StatusWatch.h"
+#include "StoreNotifier.h"
 #include "StoreWatcher.h"
 #include "TerminationSignals.h"
+#include "UserStore.h"
 #include "Version.h"
-#include "WatchedStore.h"
 #include "frmSetup.h"
 
 #include <QApplication>
@@ -47,7 +50,12 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
         return std::nullopt;
     QCoreApplication app(argc, argv);
     platform::QuitOnTerminationSignals();
-    return core::RunStatusWatch(json ? desk::PrintJson : desk::PrintStatusLine);
+    const auto store = platform::OpenUserStore();
+    core::StatusWatch status(*store, json ? desk::PrintJson : desk::PrintStatusLine);
+    platform::StoreNotifier notifier(store->Location());
+    QObject::connect(&notifier, &platform::StoreNotifier::Touched, &status, &core::StatusWatch::StoreTouched);
+    platform::WatchOutputReader(&status, [] { QCoreApplication::exit(0); });
+    return core::RunStatusWatch(status);
 }
 
 } // namespace
@@ -56,8 +64,8 @@ int main(int argc, char* argv[]) {
     // Options for scripts (all begin with "-") answer in the console the program was started from.
     if (argc > 1 && argv[1][0] == '-')
         platform::UseParentConsole();
-    if (const auto code =
-            core::RunScriptOption(argc, argv, "Quindle", kUsage, desk::PrintTexts, desk::PrintJson))
+    if (const auto code = ui::RunScriptOption(argc, argv, "Quindle", kUsage, platform::OpenUserStore,
+                                              desk::PrintTexts, desk::PrintJson))
         return *code;
     if (const auto code = RunWatchOption(argc, argv))
         return *code;
@@ -71,9 +79,9 @@ int main(int argc, char* argv[]) {
     if (!instance.TryAcquire())
         return 0;
 
-    if (!ui::DisplayAvailable("Quindle"))
+    if (!platform::DisplayAvailable("Quindle"))
         return 1;
-    ui::PreferX11WhenAvailable();
+    platform::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quindle"));
     QApplication::setApplicationVersion(QString::fromLatin1(core::kVersionText));
@@ -81,18 +89,21 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // Ending the session (SIGTERM) ends the program as a double click does: icon removed, lock released.
     platform::QuitOnTerminationSignals();
-    core::QtSettingsStore settings;
+    const auto store = platform::OpenUserStore();
     // Saves by the other program, by hand or by a sync tool rebuild the window as Apply does; the
-    // window's own saves go through the watched store and count as nothing new.
-    core::StoreWatcher watcher(settings.Location());
-    core::WatchedStore store(settings, watcher);
-    desk::Program program(store);
+    // window's own saves count as nothing new.
+    core::StoreWatcher watcher(*store);
+    platform::StoreNotifier notifier(store->Location());
+    QObject::connect(&notifier, &platform::StoreNotifier::Touched, &watcher, &core::StoreWatcher::Touched);
+    desk::Program program(*store);
     program.SetSettingsDialogFactory([](desk::Program& p) { return new desk::frmSetup(p); });
     program.SetTargetNotifier(
-        [&program](const QString& summary, const QString& body, std::function<void()> shown) {
+        [&program](const QString& summary, const QString& body, std::function<void(bool)> answered) {
             platform::ShowDesktopNotification(QStringLiteral("Quindle"), summary, body, &program,
-                                              std::move(shown));
+                                              std::move(answered));
         });
+    // A notification the service was not there for is sent when it comes.
+    platform::WatchNotificationService(&program, [&program] { program.NotifyIfTargetDay(); });
     QObject::connect(&watcher, &core::StoreWatcher::ChangedOutside, &program,
                      &desk::Program::SettingsChangedOutside);
     program.Main();

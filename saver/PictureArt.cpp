@@ -71,6 +71,18 @@ void Sun(QPainter& p, QPointF centre, double radius, QColor inner, QColor outer)
     p.drawEllipse(centre, radius, radius);
 }
 
+// The ground from the left edge at height `left` to the right edge at `right`, curving through the two
+// control points, down to the picture's bottom.
+QPainterPath Ground(double left, QPointF c1, QPointF c2, double right) {
+    QPainterPath ground;
+    ground.moveTo(0, left);
+    ground.cubicTo(c1, c2, QPointF(kWidth, right));
+    ground.lineTo(kWidth, kHeight);
+    ground.lineTo(0, kHeight);
+    ground.closeSubpath();
+    return ground;
+}
+
 QPainterPath Polygon(std::initializer_list<QPointF> points) {
     QPainterPath path;
     bool first = true;
@@ -224,12 +236,7 @@ void DrawHammock(QPainter& p) {
     sea.setColorAt(0, QColor(40, 170, 200));
     sea.setColorAt(1, QColor(90, 210, 215));
     p.fillRect(QRectF(0, 46, kWidth, 10), sea);
-    QPainterPath sand;
-    sand.moveTo(0, 58);
-    sand.cubicTo(40, 53, 100, 56, 150, 54);
-    sand.lineTo(150, 75);
-    sand.lineTo(0, 75);
-    sand.closeSubpath();
+    const QPainterPath sand = Ground(58, {40, 53}, {100, 56}, 54);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(240, 215, 160));
     p.drawPath(sand);
@@ -313,12 +320,7 @@ void DrawMountains(QPainter& p) {
     QLinearGradient meadow(0, 60, 0, 75);
     meadow.setColorAt(0, QColor(95, 160, 75));
     meadow.setColorAt(1, QColor(55, 115, 50));
-    QPainterPath hills;
-    hills.moveTo(0, 64);
-    hills.cubicTo(40, 56, 90, 68, 150, 60);
-    hills.lineTo(150, 75);
-    hills.lineTo(0, 75);
-    hills.closeSubpath();
+    const QPainterPath hills = Ground(64, {40, 56}, {90, 68}, 60);
     p.setBrush(meadow);
     p.drawPath(hills);
     p.setBrush(QColor(120, 185, 230));

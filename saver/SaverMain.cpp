@@ -3,7 +3,6 @@
 #include "BasePictures.h"
 #include "ForeignWindow.h"
 #include "MessageBoxes.h"
-#include "QtSettingsStore.h"
 #include "Rounding.h"
 #include "SaverCommandLine.h"
 #include "ScreenSaverHost.h"
@@ -11,6 +10,7 @@
 #include "SettingsSchema.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
+#include "UserStore.h"
 #include "frmMain.h"
 #include "frmSetup.h"
 
@@ -189,7 +189,8 @@ QString SettingsAlreadyOpenText() {
 }
 
 int Main(const QStringList& arguments) {
-    core::QtSettingsStore store;
+    const auto opened = platform::OpenUserStore();
+    core::SettingsStore& store = *opened;
     BoundHelpFile() = core::ReadText(store, core::Section::Common, QStringLiteral("DesktopPath")) +
                       core::FolderSeparator() + QStringLiteral("Veltrane.chm");
 

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "StoredColor.h"
+#include "StoredFont.h"
 
 #include "BasePictures.h"
 #include "Clock.h"
@@ -141,7 +142,7 @@ void frmMain::Form_Load() {
 
     if (ShowsFullScreen()) {
         StartPass();
-    } else if (loaded_.ImageUsed == 1) {
+    } else if (loaded_.UsesImage()) {
         PlacePreviewPicture(state_);
         imgPhoto->move(ToPixelsX(state_.PictureX), ToPixelsY(state_.PictureY));
     }
@@ -152,7 +153,7 @@ void frmMain::Form_Load() {
 void frmMain::LoadPicture() {
     imgPhoto->clear();
     imgPhoto->hide();
-    if (loaded_.ImageUsed != 1)
+    if (!loaded_.UsesImage())
         return;
     QImage picture;
     if (!ShowsFullScreen()) {
@@ -180,17 +181,7 @@ void frmMain::LoadPicture() {
 }
 
 void frmMain::FormatLabel(QLabel* label, int slot, const QString& caption) {
-    QFont font(loaded_.TextFontName[slot]);
-    font.setPointSize(std::max(1, int(loaded_.TextFontSize[slot])));
-    font.setBold(loaded_.TextFontBold[slot]);
-    font.setItalic(loaded_.TextFontItalic[slot]);
-    font.setStrikeOut(loaded_.TextFontStrikethru[slot]);
-    font.setUnderline(loaded_.TextFontUnderline[slot]);
-    label->setFont(font);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, ui::ColorFromStored(loaded_.Background));
-    colours.setColor(QPalette::WindowText, ui::ColorFromStored(loaded_.TextFontColor[slot]));
-    label->setPalette(colours);
+    ui::ShowInStoredFont(label, loaded_.TextFont(slot), loaded_.Background);
     label->setText(caption);
 }
 

@@ -1,8 +1,10 @@
 #include "AppStartup.h"
-#include "CommandLineText.h"
+#include "DisplaySession.h"
 #include "ParentConsole.h"
 #include "SaverCommandLine.h"
 #include "SaverMain.h"
+#include "SaverTimeLeft.h"
+#include "UserStore.h"
 
 #include <QApplication>
 
@@ -27,7 +29,8 @@ int main(int argc, char* argv[]) {
     // Options for scripts (all begin with "-") answer in the console the program was started from.
     if (argc > 1 && argv[1][0] == '-')
         platform::UseParentConsole();
-    if (const auto code = core::RunScriptOption(argc, argv, "Pellmora", kUsage, saver::PrintTexts))
+    if (const auto code =
+            ui::RunScriptOption(argc, argv, "Pellmora", kUsage, platform::OpenUserStore, saver::PrintTexts))
         return *code;
     {
         // A command line that asks for nothing ends at once, display or not.
@@ -38,9 +41,9 @@ int main(int argc, char* argv[]) {
             saver::SaverMode::None)
             return 0;
     }
-    if (!ui::DisplayAvailable("Pellmora"))
+    if (!platform::DisplayAvailable("Pellmora"))
         return 1;
-    ui::PreferX11WhenAvailable();
+    platform::PreferX11WhenAvailable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pellmora"));
     // The program ends when the show or the settings end, not when a message box closes first.

@@ -1,30 +1,39 @@
 #include "AppStartup.h"
 
-#include <QByteArray>
-#include <QtGlobal>
+#include "Version.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 namespace ui {
 
-void PreferX11WhenAvailable() {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
-#endif
-}
-
-bool DisplayAvailable(const char* programName) {
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "%s: there is no display to show on (DISPLAY is not set).\n", programName);
-        return false;
+std::optional<int> RunScriptOption(int argc, char* argv[], const char* programName, const char* usage,
+                                   const StoreOpener& openStore, Printer print, Printer printJson) {
+    const char* first = argc > 1 ? argv[1] : "";
+    if (std::strcmp(first, "--version") == 0) {
+        std::printf("%s %s\n", programName, core::kVersionText);
+        return 0;
     }
-#else
-    Q_UNUSED(programName);
-#endif
-    return true;
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (std::strcmp(first, "--print") == 0) {
+        Printer chosen = print;
+        for (int i = 2; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--json") == 0 && printJson) {
+                chosen = printJson;
+            } else {
+                std::fputs(usage, stderr);
+                return 2;
+            }
+        }
+        QCoreApplication app(argc, argv);
+        return core::Emit(chosen(*openStore()));
+    }
+    return std::nullopt;
 }
 
 } // namespace ui

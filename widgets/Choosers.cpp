@@ -1,6 +1,8 @@
 #include "Choosers.h"
 
+#include "Rounding.h"
 #include "StoredColor.h"
+#include "StoredFont.h"
 
 #include <QColorDialog>
 #include <QDialog>
@@ -34,13 +36,7 @@ public:
         setWindowTitle(tr("Font"));
         fonts_->setWindowFlags(Qt::Widget);
         fonts_->setOptions(QFontDialog::NoButtons);
-        QFont font(initial.Name);
-        font.setPointSizeF(initial.Size > 0 ? initial.Size : 16);
-        font.setBold(initial.Bold);
-        font.setItalic(initial.Italic);
-        font.setStrikeOut(initial.Strikethru);
-        font.setUnderline(initial.Underline);
-        fonts_->setCurrentFont(font);
+        fonts_->setCurrentFont(FontFromStored(initial));
 
         auto* colorButton = new QPushButton(tr("Colour..."), this);
         swatch_->setFixedSize(48, 20);
@@ -70,7 +66,8 @@ public:
 
     FontChoice Choice() const {
         const QFont f = fonts_->currentFont();
-        return {f.family(), f.pointSizeF(), color_, f.bold(), f.italic(), f.strikeOut(), f.underline()};
+        return {f.family(),   core::RoundToInt32(f.pointSizeF()), color_, f.bold(), f.italic(), f.strikeOut(),
+                f.underline()};
     }
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextFont.h"
+
 #include <QColor>
 #include <QString>
 
@@ -12,17 +14,7 @@ class QWidget;
 namespace ui {
 
 // A font with its effects and colour, as the settings store keeps it.
-struct FontChoice {
-    QString Name;
-    double Size = 16; // points
-    std::int32_t Color = 255;
-    bool Bold = true;
-    bool Italic = false;
-    bool Strikethru = false;
-    bool Underline = false;
-
-    bool operator==(const FontChoice&) const = default;
-};
+using FontChoice = core::TextFont;
 
 // The font chooser (font, size, style, effects and colour) and the colour chooser. Nothing when the
 // user cancels. Tests install answerers; while one is installed no dialog is shown.

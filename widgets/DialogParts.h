@@ -20,6 +20,10 @@ void SelectOption(QButtonGroup* group, int index);
 inline int CheckState(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
 }
+// Ticks the box for a stored 1, clears it for anything else.
+inline void ShowCheckState(QCheckBox* box, std::int32_t state) {
+    box->setChecked(state == 1);
+}
 
 // A small framed square that shows a stored colour.
 QLabel* Swatch(QWidget* parent);

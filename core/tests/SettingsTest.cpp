@@ -1,15 +1,18 @@
 #include "Clock.h"
 #include "DateText.h"
 #include "DeskSettings.h"
+#include "IniFileBackend.h"
 #include "IniText.h"
 #include "MemoryStore.h"
-#include "QtSettingsStore.h"
 #include "SaverSettings.h"
 #include "SettingsCodec.h"
 #include "SettingsSchema.h"
+#include "SharedStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "QtPrinters.h"
@@ -196,7 +199,7 @@ TEST(SaveSettings, ScreenSaverWritesEveryKeyAndRoundTrips) {
     image.ImageTag = QStringLiteral("Hammock");
     ASSERT_TRUE(saver::SaveSettings(store, p, {2025, 7, 13}, image));
     EXPECT_EQ(store.commits, 1);
-    ASSERT_EQ(store.writes.size(), 6 + 18 + 21);
+    ASSERT_EQ(store.writes.size(), 7 + 18 + 21);
     EXPECT_EQ(store.writes.first(), QStringLiteral("Common/Synchronize")); // the only shared key written
     EXPECT_FALSE(store.values.contains(QStringLiteral("Common/Title")));   // the shared copy is untouched
 
@@ -217,7 +220,7 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     p.OffSetVert = -1500;
     p.TextFontStrikethru = true;
     ASSERT_TRUE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    ASSERT_EQ(store.writes.size(), 6 + 26);                       // the last one NotifyOnTarget
+    ASSERT_EQ(store.writes.size(), 7 + 26);                       // the last one NotifyOnTarget
     EXPECT_EQ(store.writes.at(4), QStringLiteral("Common/Date")); // synchronised: the shared texts
     auto back = desk::LoadSettings(store);
     EXPECT_EQ(back.Movement, 1);
@@ -225,13 +228,13 @@ TEST(SaveSettings, DesktopWritesInOrderAndReportsAFailedCommit) {
     EXPECT_TRUE(back.TextFontStrikethru);
     EXPECT_EQ(back.Date, core::FormatShortDate({2025, 7, 13}));
 
-    ASSERT_TRUE(desk::SavePosition(store, 300.5f, -450));
+    ASSERT_TRUE(desk::SavePosition(store, {-450, 300.5f}));
     EXPECT_EQ(desk::ReadPosition(store).Left, -450.0f);
     EXPECT_EQ(desk::ReadPosition(store).Top, 300.5f);
 
     store.failCommit = true;
     EXPECT_FALSE(desk::SaveSettings(store, p, {2025, 7, 13}));
-    EXPECT_FALSE(desk::SavePosition(store, 0, 0));
+    EXPECT_FALSE(desk::SavePosition(store, {}));
 }
 
 TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
@@ -249,10 +252,51 @@ TEST(SyncedTexts, SavingWithSynchronizeLeavesTheOwnCopiesForLater) {
     EXPECT_EQ(saver::LoadSettings(store, {}).settings.Title, QStringLiteral("shared title"));
 }
 
+// A saved date reads as the same day whatever the reader's locale; a date edited by hand, or saved by a
+// program that keeps no locale-free copy, is read as it stands.
+TEST(DateKey, ReadsTheSameDayInEveryLocale) {
+    const QLocale britain(QLocale::English, QLocale::UnitedKingdom);
+    MemoryStore saved;
+    core::WriteDate(saved, Section::Common, QStringLiteral("Date"), {2030, 6, 5}, britain);
+    MemoryStore edited = saved;
+    edited.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("24/12/2030"));
+    MemoryStore older;
+    older.Put(Section::Common, QStringLiteral("Date"), QStringLiteral("05/06/2030"));
+    const struct {
+        const MemoryStore& store;
+        QLocale locale;
+        const char* text;
+    } rows[] = {
+        {saved, britain, "05/06/2030"},
+        {saved, QLocale(QLocale::English, QLocale::UnitedStates), "6/5/2030"},
+        {saved, QLocale(QLocale::German, QLocale::Germany), "05.06.2030"},
+        {saved, QLocale::c(), "5 Jun 2030"},
+        {edited, QLocale(QLocale::German, QLocale::Germany), "24/12/2030"},
+        {older, QLocale(QLocale::English, QLocale::UnitedStates), "05/06/2030"},
+    };
+    for (const auto& r : rows) {
+        const QString text =
+            core::ReadDateText(r.store, Section::Common, QStringLiteral("Date"), kToday, r.locale);
+        EXPECT_EQ(text, QString::fromUtf8(r.text)) << r.locale.name().toStdString();
+        if (&r.store == &saved) {
+            EXPECT_EQ(core::ParseDateText(text, r.locale), QDate(2030, 6, 5))
+                << r.locale.name().toStdString();
+        }
+    }
+}
+
 class IniStoreTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString Path() const { return dir.filePath(QStringLiteral("QVX/Veltrane.ini")); }
+    core::SharedStore Open() const {
+        return core::SharedStore(std::make_unique<core::IniFileBackend>(
+            Path(), core::IniFileBackend::LockFileLock(dir.filePath(QStringLiteral("writelock")))));
+    }
+    core::IniMap OnDisk() const {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? core::ParseIniText(file.readAll()) : core::IniMap{};
+    }
 };
 
 // A file written by hand (byte order mark, CRLF, blanks, lines that are no key) reads as typed, and texts
@@ -265,7 +309,7 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
                "Target=@Variant(xx)\r\nSynchronize = 0 \r\n\r\n[ScreenSaver]\r\nTitle = own, title\r\n"
                "ImagePath=C:\\Pictures\r\nTextFontBold0=False\r\nbroken line\r\n=no key\r\n");
     file.close();
-    core::QtSettingsStore store(Path());
+    core::SharedStore store = Open();
     const auto s = saver::LoadSettings(store, {}).settings;
     EXPECT_EQ(s.Synchronize, 0);
     EXPECT_EQ(s.Title, QStringLiteral("own, title"));
@@ -277,7 +321,7 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
     const QString text = QStringLiteral("  Grüße ☺\n@a = b ; c # d");
     store.Set(Section::Desktop, QStringLiteral("T"), text);
     ASSERT_TRUE(store.Commit());
-    core::QtSettingsStore again(Path());
+    const core::SharedStore again = Open();
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Smith,  Jones ,and Co"));
     EXPECT_EQ(again.Get(Section::Common, QStringLiteral("Target")), QStringLiteral("@Variant(xx)"));
     EXPECT_EQ(again.Get(Section::Desktop, QStringLiteral("T")), text);
@@ -288,25 +332,64 @@ TEST_F(IniStoreTest, TextsReadAndWriteAsTyped) {
     EXPECT_FALSE(again.Get(Section::Common, QStringLiteral("missing")).has_value());
 }
 
-TEST_F(IniStoreTest, AFailedSaveSaysSoAndALaterSaveLandsWithIt) {
+// A save that fails says so and drops its values: no later save or reread writes them over what another
+// program saved meanwhile (the dialog writes every value again on its next OK or Apply).
+TEST_F(IniStoreTest, AFailedSaveSaysSoAndItsValuesAreNeverWrittenLater) {
     // A plain file where the folder should be: nothing can be created below it, not even by root.
     QFile blocker(dir.filePath(QStringLiteral("QVX")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    core::QtSettingsStore store(Path());
+    core::SharedStore store = Open();
     desk::LoadedSettings p = desk::LoadSettings(store);
-    p.Title = QStringLiteral("saved on the second try");
+    p.Title = QStringLiteral("cancelled after the failure");
     EXPECT_FALSE(desk::SaveSettings(store, p, kToday));
-    EXPECT_FALSE(store.Commit());
 
     ASSERT_TRUE(blocker.remove());
+    core::SharedStore other = Open();
+    other.Set(Section::Common, QStringLiteral("Title"), QStringLiteral("the other program's"));
+    ASSERT_TRUE(other.Commit());
+    store.Refresh();
+    EXPECT_EQ(OnDisk().value(QStringLiteral("Common/Title")), QStringLiteral("the other program's"));
     store.Set(Section::Desktop, QStringLiteral("Speed"), QStringLiteral("7"));
     ASSERT_TRUE(store.Commit());
-    QFile file(Path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const core::IniMap onDisk = core::ParseIniText(file.readAll());
+    const core::IniMap onDisk = OnDisk();
     EXPECT_EQ(onDisk.value(QStringLiteral("Desktop/Speed")), QStringLiteral("7"));
-    EXPECT_EQ(onDisk.value(QStringLiteral("Common/Title")), p.Title); // the failed save's values too
+    EXPECT_EQ(onDisk.value(QStringLiteral("Common/Title")), QStringLiteral("the other program's"));
+    EXPECT_EQ(store.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("the other program's"));
+}
+
+// Another program's save is seen by its content, even when it keeps the file's size and time stamp (file
+// systems with one- or two-second stamps), and counts as a change from outside; this store's own saves,
+// however close together, do not; and one that lands while this store saves is merged and counted.
+TEST_F(IniStoreTest, ChangesFromOutsideAreToldFromOwnSavesByContent) {
+    core::SharedStore own = Open();
+    core::SharedStore other = Open();
+    const auto save = [](core::SharedStore& store, const char* key, const char* value) {
+        store.Set(Section::Common, QString::fromLatin1(key), QString::fromLatin1(value));
+        return store.Commit();
+    };
+    ASSERT_TRUE(save(own, "Date", "25/12/2026"));
+    ASSERT_TRUE(save(own, "PositionLeft", "15"));
+    EXPECT_FALSE(own.Refresh());
+    EXPECT_EQ(own.OutsideChanges(), 0u);
+
+    const QDateTime stamp = QFileInfo(Path()).lastModified();
+    other.Refresh();
+    ASSERT_TRUE(save(other, "Date", "26/12/2026"));
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_TRUE(own.Refresh());
+    EXPECT_EQ(own.Get(Section::Common, QStringLiteral("Date")), QStringLiteral("26/12/2026"));
+    EXPECT_EQ(own.OutsideChanges(), 1u);
+
+    ASSERT_TRUE(save(other, "Title", "Theirs"));
+    ASSERT_TRUE(save(own, "PositionLeft", "30"));
+    EXPECT_EQ(own.OutsideChanges(), 2u);
+    EXPECT_EQ(own.Get(Section::Common, QStringLiteral("Title")), QStringLiteral("Theirs"));
+    EXPECT_EQ(OnDisk().value(QStringLiteral("Common/Title")), QStringLiteral("Theirs"));
+    EXPECT_FALSE(own.Refresh());
 }
 
 } // namespace

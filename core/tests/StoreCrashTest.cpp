@@ -1,5 +1,5 @@
-#include "QtSettingsStore.h"
 #include "SettingsSchema.h"
+#include "UserStore.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -47,11 +47,11 @@ TEST(StoreCrash, KilledWhileSavingLeavesOneWholeSave) {
             if (!line.trimmed().isEmpty())
                 reported = line.trimmed().toLong();
 
-        core::QtSettingsStore store(path);
-        const auto first = store.Get(core::Section::Desktop, keys.first());
+        const auto store = platform::OpenIniStore(path);
+        const auto first = store->Get(core::Section::Desktop, keys.first());
         ASSERT_TRUE(first) << "round " << round;
         for (const QString& key : keys)
-            ASSERT_EQ(store.Get(core::Section::Desktop, key), first)
+            ASSERT_EQ(store->Get(core::Section::Desktop, key), first)
                 << key.toStdString() << " round " << round;
         // The last reported save, or the one after it that was written but not yet reported.
         const long stored = first->toLong();
@@ -59,10 +59,10 @@ TEST(StoreCrash, KilledWhileSavingLeavesOneWholeSave) {
             << "stored " << stored << " reported " << reported << " round " << round;
     }
     // The lock a killed writer left behind does not stop the next save.
-    core::QtSettingsStore store(path);
-    store.Set(core::Section::Desktop, QStringLiteral("Speed"), QStringLiteral("7"));
-    EXPECT_TRUE(store.Commit());
-    EXPECT_EQ(core::QtSettingsStore(path).Get(core::Section::Desktop, QStringLiteral("Speed")),
+    const auto store = platform::OpenIniStore(path);
+    store->Set(core::Section::Desktop, QStringLiteral("Speed"), QStringLiteral("7"));
+    EXPECT_TRUE(store->Commit());
+    EXPECT_EQ(platform::OpenIniStore(path)->Get(core::Section::Desktop, QStringLiteral("Speed")),
               QStringLiteral("7"));
 }
 
@@ -78,9 +78,9 @@ TEST(StoreCrash, TwoWritersOfDifferentKeysLoseNeither) {
     ASSERT_TRUE(b.waitForFinished(60000));
     EXPECT_EQ(a.exitCode(), 0);
     EXPECT_EQ(b.exitCode(), 0);
-    core::QtSettingsStore store(path);
-    EXPECT_EQ(store.Get(core::Section::Desktop, QStringLiteral("PositionLeft")), QStringLiteral("150"));
-    EXPECT_EQ(store.Get(core::Section::Desktop, QStringLiteral("Speed")), QStringLiteral("150"));
+    const auto store = platform::OpenIniStore(path);
+    EXPECT_EQ(store->Get(core::Section::Desktop, QStringLiteral("PositionLeft")), QStringLiteral("150"));
+    EXPECT_EQ(store->Get(core::Section::Desktop, QStringLiteral("Speed")), QStringLiteral("150"));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "IniText.h"
-#include "QtSettingsStore.h"
 #include "SyncedTexts.h"
+#include "UserStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,9 +20,9 @@ TEST(StoreSharing, SyncedTextsReadWhatAnotherProcessSaved) {
     file.write(
         core::WriteIniText({{QStringLiteral("Desktop/Title"), QStringLiteral("A title read at start")}}));
     file.close();
-    core::QtSettingsStore store(path);
+    const auto store = platform::OpenIniStore(path);
     const QDate today(2025, 7, 13);
-    ASSERT_EQ(core::ReloadSyncedTexts(store, 0, core::Section::Desktop, today).Title,
+    ASSERT_EQ(core::ReloadSyncedTexts(*store, 0, core::Section::Desktop, today).Title,
               QStringLiteral("A title read at start"));
 
     QProcess writer;
@@ -31,7 +31,7 @@ TEST(StoreSharing, SyncedTextsReadWhatAnotherProcessSaved) {
     ASSERT_TRUE(writer.waitForFinished(120000));
     ASSERT_EQ(writer.exitCode(), 0);
 
-    EXPECT_EQ(core::ReloadSyncedTexts(store, 0, core::Section::Desktop, today).Title, QStringLiteral("3"));
+    EXPECT_EQ(core::ReloadSyncedTexts(*store, 0, core::Section::Desktop, today).Title, QStringLiteral("3"));
 }
 
 } // namespace

@@ -46,6 +46,7 @@ const Row kRows[] = {
     {kMay10, {2024, 6, 11}, 1, "·1·month··1·day!···(32·days!)", 0, "···(32·days!)"},
     {kMay10, {2025, 5, 9}, 1, "·11·months··29·days!···(364·days!)", 0, "···(364·days!)"},
     {kMay10, {2024, 5, 9}, 1, "@P···(1·day·ago!)", 2, "···(1·day·ago!)"},
+    {kMay10, {2024, 5, 8}, 1, "@P···(2·days·ago!)", 2, "···(2·days·ago!)"},
     // A month count of 0 drops the total, whatever the years.
     {kMay10, {2023, 5, 20}, 1, "@P", 2, ""},
     // Month ends and leap days.

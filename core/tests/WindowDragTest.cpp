@@ -30,7 +30,7 @@ char TimerLetter(WindowDrag::Timer t) {
 // Events: p press, f follow started, c carry started, m window moved, r release, s settled, h settled
 // while the button is still down, d double click.
 // States: I idle, P pressed, F following, C carried, T trailing. Timer: . kept, x stopped, A await the first
-// move, W await stillness. Saved: S.
+// move, W await stillness. Saved: S the place, C the carried place (the window system's).
 TEST(WindowDrag, Transitions) {
     const struct {
         const char* name;
@@ -38,16 +38,16 @@ TEST(WindowDrag, Transitions) {
     } rows[] = {
         {"a click saves the place", "pr", "PI", "xx", ".S"},
         {"the window follows the pointer", "pfmmr", "PFFFI", "x...x", "....S"},
-        {"a carried move ends with its release", "pcmmr", "PCCCT", "xAWWW", "....S"},
-        {"every move of a carried window restarts the wait", "pcmms", "PCCCT", "xAWWW", "....S"},
-        {"a carry that never moves ends too", "pcss", "PCTI", "xAWx", "..S."},
-        {"a hand held still keeps the carry going", "pcmhhr", "PCCCCT", "xAWWWW", ".....S"},
-        {"the window manager's move after the end is saved", "pcrmmhr", "PCTTTII", "xAWWWx.", "..SSS.."},
-        {"a press while trailing starts a new drag", "pcrpfr", "PCTPFI", "xAWx.x", "..S..S"},
-        {"a missed end is saved at the next press", "pcmpr", "PCCPI", "xAWxx", "...SS"},
+        {"a carried move ends with its release", "pcmmr", "PCCCT", "xAWWW", "....C"},
+        {"every move of a carried window restarts the wait", "pcmms", "PCCCT", "xAWWW", "....C"},
+        {"a carry that never moves ends too", "pcss", "PCTI", "xAWx", "..C."},
+        {"a hand held still keeps the carry going", "pcmhhr", "PCCCCT", "xAWWWW", ".....C"},
+        {"the window manager's move after the end is saved", "pcrmmhr", "PCTTTII", "xAWWWx.", "..CCC.."},
+        {"a press while trailing starts a new drag", "pcrpfr", "PCTPFI", "xAWx.x", "..C..S"},
+        {"a missed end is saved at the next press", "pcmpr", "PCCPI", "xAWxx", "...CS"},
         {"a double click ends without a second save", "prpd", "PIPI", "xxxx", ".S.."},
         {"without a drag moves and stray timers do nothing", "mshr", "IIII", "....", "...."},
-        {"a release after the settle saves nothing more", "pcsr", "PCTT", "xAW.", "..S."},
+        {"a release after the settle saves nothing more", "pcsr", "PCTT", "xAW.", "..C."},
         {"moves before the drag starts change nothing", "pmsr", "PPPI", "x..x", "...S"},
         {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."},
     };
@@ -59,7 +59,7 @@ TEST(WindowDrag, Transitions) {
                 e == 'p' ? drag.Press(QPoint(100, 100), QPoint(90, 95)) : drag.Handle(EventFor(e));
             states += StateLetter(drag.Current());
             timers += TimerLetter(step.SettleTimer);
-            saves += step.SavePosition ? 'S' : '.';
+            saves += ".SC"[int(step.SavePosition)];
             EXPECT_EQ(drag.HoldsWindow(), drag.Current() != WindowDrag::State::Idle);
         }
         EXPECT_EQ(states, row.states) << row.name;
@@ -77,6 +77,22 @@ TEST(WindowDrag, StartsAfterTheDragDistanceAndKeepsTheGrabPoint) {
     drag.Handle(WindowDrag::Event::FollowStarted);
     EXPECT_FALSE(drag.FarEnough(QPoint(150, 150), 4)); // started once only
     EXPECT_EQ(drag.FollowPosition(QPoint(150, 120)), QPoint(140, 115));
+}
+
+// In screen pixels at 1.5 screen pixels a toolkit pixel: the toolkit's (10, 10) is (15, 15).
+TEST(WindowDrag, PlaceToSave) {
+    using S = WindowDrag::Save;
+    const struct {
+        S save;
+        QPoint windowSystem, expected;
+    } rows[] = {
+        {S::Place, {16, 14}, {16, 14}},        // the same toolkit pixel: the window system's exact place
+        {S::Place, {17, 15}, {15, 15}},        // a move not yet carried out: where the window is going
+        {S::CarriedPlace, {40, 50}, {40, 50}}, // the window manager's move counts whatever the toolkit says
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(WindowDrag::PlaceToSave(r.save, r.windowSystem, QPoint(10, 10), 1.5), r.expected)
+            << int(r.save) << " " << r.windowSystem.x();
 }
 
 } // namespace

@@ -13,11 +13,9 @@
 #include "Rounding.h"
 #include "ScreenUnits.h"
 #include "StartupEntry.h"
-#include "StoredColor.h"
+#include "StoredFont.h"
 #include "SyncedTexts.h"
-#include "Version.h"
 #include "frmAbout.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -62,29 +60,14 @@ void SetOffsetRange(QScrollBar* bar, OffsetRange range) {
 
 } // namespace
 
-frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program_(program) {
-    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
+frmSetup::frmSetup(Program& program, QWidget* parent) : ui::SettingsDialog(parent), program_(program) {
     setMouseTracking(true);
     BuildControls();
 
-    connect(txtTitle, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Loading)
-            return;
-        PendingSettings.Title = t;
+    OnTextEdits(PendingSettings, [this](QLineEdit* edited) {
         UpdateChangedState();
-        RefreshSampleText();
-    });
-    connect(txtTarget, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Loading)
-            return;
-        PendingSettings.Target = t;
-        UpdateChangedState();
-    });
-    connect(txtTargetPassed, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Loading)
-            return;
-        PendingSettings.TargetPassed = t;
-        UpdateChangedState();
+        if (edited == txtTitle)
+            RefreshSampleText();
     });
     // A typed date only changes the changed state; a picked one also refreshes the sample.
     connect(dateEntry, &ui::DateEntry::DateTyped, this, [this] {
@@ -125,7 +108,8 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
         EnableStyleOptions();
         RefreshSampleText();
     });
-    connect(chkSynchronize, &QCheckBox::toggled, this, &frmSetup::chkSynchronize_Click);
+    connect(chkSynchronize, &QCheckBox::toggled, this,
+            [this] { SynchronizeEdited(PendingSettings.Synchronize); });
     connect(chkMovementEnable, &QCheckBox::toggled, this, &frmSetup::chkMovementEnable_Click);
 
     connect(grpStyle, &QButtonGroup::idToggled, this, [this](int id, bool on) {
@@ -146,7 +130,8 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
     option(grpVert, &LoadedSettings::Vertical);
     option(grpHorizDirect, &LoadedSettings::HorizDirection);
     option(grpVertDirect, &LoadedSettings::VertDirection);
-    connect(HScrollSpeed, &QScrollBar::valueChanged, this, &frmSetup::HScrollSpeed_Change);
+    connect(HScrollSpeed, &QScrollBar::valueChanged, this,
+            [this](int value) { SpeedEdited(PendingSettings.Speed, value); });
     connect(HScrollInterval, &QScrollBar::valueChanged, this, &frmSetup::HScrollInterval_Change);
     connect(HScrollOffSetHoriz, &QScrollBar::valueChanged, this, &frmSetup::HScrollOffSetHoriz_Change);
     connect(HScrollOffSetVert, &QScrollBar::valueChanged, this, &frmSetup::HScrollOffSetVert_Change);
@@ -162,42 +147,34 @@ frmSetup::frmSetup(Program& program, QWidget* parent) : QDialog(parent), program
     connect(cmdRestoreSettings, &QPushButton::clicked, this, &frmSetup::RestoreLoadedSettings);
     connect(cmdExitProgram, &QPushButton::clicked, this, &frmSetup::cmdExitProgram_Click);
     connect(cmdHelp, &QPushButton::clicked, this,
-            [this] { ui::ShowHelp(this, program_.HelpFile, ui::kDesktopSettingsTopic); });
+            [this] { ui::ShowHelp(this, program_.HelpFile(), ui::kDesktopSettingsTopic); });
     connect(cmdAbout, &QPushButton::clicked, this, [this] {
-        about::frmAbout box(core::Program::Desktop, QFileInfo(program_.HelpFile).absolutePath(), this);
+        about::frmAbout box(core::Program::Desktop, QFileInfo(program_.HelpFile()).absolutePath(), this);
         box.exec();
     });
 
     Form_Load();
-    program_.SetPendingPlacementSource([this] { return PendingPlacement(); });
     connect(&program_, &Program::LoadedSettingsChanged, this, &frmSetup::LoadedSettingsChanged);
 }
 
 frmSetup::~frmSetup() {
-    program_.SetPendingPlacementSource({});
+    program_.UsePlacement(std::nullopt);
 }
 
 PathOptions frmSetup::PendingPlacement() const {
-    const LoadedSettings& p = PendingSettings;
-    return {p.Position,      p.Horizontal,  p.Vertical,  p.HorizDirection,
-            p.VertDirection, p.OffSetHoriz, p.OffSetVert};
+    return PendingSettings;
 }
 
 void frmSetup::Form_Load() {
-    setWindowTitle(QStringLiteral("Settings - %1 - v %2.%3")
-                       .arg(QApplication::applicationName())
-                       .arg(core::kVersionMajor)
-                       .arg(core::kVersionMinor));
+    setWindowTitle(Caption(QApplication::applicationName()));
     fraTextDate->setEnabled(true);
     setWindowIcon(AppIcon()); // the icon the notification area shows too
 
     // The offset sliders reach from one screen edge to the other for the display window's size.
     const QSizeF screen = ScreenTwips();
-    const frmMain* display = program_.MainWindow();
-    const double width = display ? display->Width() : 0;
-    const double height = display ? display->Height() : 0;
-    SetOffsetRange(HScrollOffSetHoriz, HorizontalOffsetRange(screen.height(), height));
-    SetOffsetRange(HScrollOffSetVert, VerticalOffsetRange(screen.width(), width));
+    const QSize display = program_.DisplayTwips();
+    SetOffsetRange(HScrollOffSetHoriz, HorizontalOffsetRange(screen.height(), display.height()));
+    SetOffsetRange(HScrollOffSetVert, VerticalOffsetRange(screen.width(), display.width()));
 
     lblHints[1]->setText(tr(
         "Enabling Movement may make it difficult to click on the moving text to either Exit the program by "
@@ -225,7 +202,7 @@ void frmSetup::Form_Load() {
     tvwOptions_Click();
 
     Loading = true;
-    dateEntry->SetLoadedDateText(program_.Loaded.Date);
+    dateEntry->SetLoadedDateText(program_.Loaded().Date);
     dateEntry->SetLoading(true);
     RestoreLoadedSettings();
     dateEntry->SetLoading(false);
@@ -236,9 +213,6 @@ void frmSetup::Form_Load() {
     const QPointF at = DialogPlace(QPointF(placement.Left, placement.Top), this->width() * tx,
                                    this->height() * ty, screen.width(), screen.height());
     move(core::TwipsToPixels(at.x(), tx), core::TwipsToPixels(at.y(), ty));
-
-    if (program_.Loaded.TrayNotification == 1)
-        program_.AddTrayIcon(); // and the dialog stays hidden until the icon or the window asks for it
 }
 
 void frmSetup::tvwOptions_Click() {
@@ -254,13 +228,14 @@ void frmSetup::tvwOptions_Click() {
 }
 
 void frmSetup::RestoreLoadedSettings() {
-    PendingSettings = program_.Loaded;
+    PendingSettings = program_.Loaded();
     ShowPendingSettings(true);
 }
 
 // Fills every control from the working copy; the date entry too when withDate is set.
 void frmSetup::ShowPendingSettings(bool withDate) {
     const LoadedSettings& p = PendingSettings;
+    program_.UsePlacement(PendingPlacement());
 
     ui::ShowSwatch(picFontColour, p.TextFontColor);
     ui::ShowSwatch(picBackColour, p.BackgroundColor);
@@ -286,19 +261,19 @@ void frmSetup::ShowPendingSettings(bool withDate) {
     ui::SelectOption(grpHorizDirect, p.HorizDirection);
     ui::SelectOption(grpVertDirect, p.VertDirection);
     ui::SelectOption(grpPosition, p.Position);
-    chkSynchronize->setChecked(p.Synchronize == 1);
-    chkRunStartup->setChecked(p.RunStartup == 1);
-    chkTrayNotification->setChecked(p.TrayNotification == 1);
-    chkTopMost->setChecked(p.TopMost == 1);
-    chkToolTips->setChecked(p.ToolTips == 1);
-    chkNotifyOnTarget->setChecked(p.NotifyOnTarget == 1);
-    chkTransparent->setChecked(p.Transparent == 1);
-    chkDays->setChecked(p.IncludeDays == 1);
-    chkRepeatYearly->setChecked(p.RepeatYearly == 1);
-    chkMovementEnable->setChecked(p.Movement == 1);
+    ui::ShowCheckState(chkSynchronize, p.Synchronize);
+    ui::ShowCheckState(chkRunStartup, p.RunStartup);
+    ui::ShowCheckState(chkTrayNotification, p.TrayNotification);
+    ui::ShowCheckState(chkTopMost, p.TopMost);
+    ui::ShowCheckState(chkToolTips, p.ToolTips);
+    ui::ShowCheckState(chkNotifyOnTarget, p.NotifyOnTarget);
+    ui::ShowCheckState(chkTransparent, p.Transparent);
+    ui::ShowCheckState(chkDays, p.IncludeDays);
+    ui::ShowCheckState(chkRepeatYearly, p.RepeatYearly);
+    ui::ShowCheckState(chkMovementEnable, p.Movement);
 
     UpdatePositionControls();
-    if (p.Movement != 1) {
+    if (!p.Moves()) {
         lblMovementMsg->show();
         EnableMovementControls(false);
     } else {
@@ -317,7 +292,7 @@ void frmSetup::ShowPendingSettings(bool withDate) {
 
 void frmSetup::LoadedSettingsChanged(const LoadedSettings& before) {
     // Saved elsewhere (the other program, a hand edit): Restore now brings back the new date.
-    dateEntry->SetLoadedDateText(program_.Loaded.Date);
+    dateEntry->SetLoadedDateText(program_.Loaded().Date);
     if (!settingsChanged_) {
         RestoreLoadedSettings();
         return;
@@ -327,7 +302,7 @@ void frmSetup::LoadedSettingsChanged(const LoadedSettings& before) {
     const std::optional<QDate> pendingDate =
         dateEntry->HasValidDate() ? std::optional(dateEntry->PendingDate()) : std::nullopt;
     const FollowedSettings followed =
-        FollowLoadedSettings(PendingSettings, pendingDate, before, program_.Loaded);
+        FollowLoadedSettings(PendingSettings, pendingDate, before, program_.Loaded());
     PendingSettings = followed.Pending;
     const bool wasLoading = Loading;
     Loading = true;
@@ -338,20 +313,9 @@ void frmSetup::LoadedSettingsChanged(const LoadedSettings& before) {
 }
 
 void frmSetup::ReloadSyncedTexts() {
-    const core::SyncedTexts t = core::ReloadSyncedTexts(program_.Store(), PendingSettings.Synchronize,
-                                                        core::Section::Desktop, program_.Loaded.Today);
-    PendingSettings.Title = t.Title;
-    PendingSettings.Target = t.Target;
-    PendingSettings.TargetPassed = t.TargetPassed;
-    PendingSettings.RepeatYearly = t.RepeatYearly;
-    const bool wasLoading = Loading;
-    Loading = true;
-    txtTitle->setText(t.Title);
-    txtTarget->setText(t.Target);
-    txtTargetPassed->setText(t.TargetPassed);
-    chkRepeatYearly->setChecked(t.RepeatYearly == 1);
-    Loading = wasLoading;
-    dateEntry->ShowStoredDate(t.Date);
+    PendingSettings.Texts() = core::ReloadSyncedTexts(program_.Store(), PendingSettings.Synchronize,
+                                                      core::Section::Desktop, program_.Loaded().Today);
+    ShowSyncedTexts(PendingSettings.Texts());
     RefreshSampleText();
 }
 
@@ -372,18 +336,8 @@ void frmSetup::EnableStyleOptions() {
 
 void frmSetup::RefreshSampleFormat() {
     const LoadedSettings& p = PendingSettings;
-    QFont f(p.TextFontName);
-    f.setPointSize(std::clamp(p.TextFontSize, 1, 400));
-    f.setBold(p.TextFontBold);
-    f.setItalic(p.TextFontItalic);
-    f.setStrikeOut(p.TextFontStrikethru);
-    f.setUnderline(p.TextFontUnderline);
-    lblSampleText->setFont(f);
-    QPalette pal = lblSampleText->palette();
-    pal.setColor(QPalette::WindowText, ui::ColorFromStored(p.TextFontColor));
-    pal.setColor(QPalette::Window, ui::ColorFromStored(p.BackgroundColor));
-    lblSampleText->setPalette(pal);
-    lblSampleText->setAutoFillBackground(p.Transparent != 1);
+    ui::ShowInStoredFont(lblSampleText, p.TextFont(), p.BackgroundColor);
+    lblSampleText->setAutoFillBackground(!p.SeeThrough());
     lblSampleText->update();
 }
 
@@ -396,16 +350,9 @@ void frmSetup::RefreshSampleText() {
 
 void frmSetup::UpdateChangedState() {
     const QDate shownDate = dateEntry->HasValidDate() ? dateEntry->PendingDate() : QDate();
-    settingsChanged_ = SettingsDiffer(PendingSettings, shownDate, program_.Loaded);
-    for (QPushButton* b : {cmdOK, cmdApply, cmdRestoreSettings})
-        b->setEnabled(settingsChanged_);
-    if (settingsChanged_) {
-        cmdCancel->setText(tr("Cancel"));
-        cmdCancel->setToolTip(tr(" Cancel all changes and Close Settings Dialog "));
-    } else {
-        cmdCancel->setText(tr("Close"));
-        cmdCancel->setToolTip(tr(" Close Settings Dialog "));
-    }
+    ShowChangedState(SettingsDiffer(PendingSettings, shownDate, program_.Loaded()),
+                     {cmdOK, cmdApply, cmdRestoreSettings}, cmdCancel,
+                     tr(" Cancel all changes and Close Settings Dialog "), tr(" Close Settings Dialog "));
 }
 
 void frmSetup::UpdatePositionControls() {
@@ -467,57 +414,23 @@ void frmSetup::EnableMovementControls(bool enabled) {
         return;
     }
     UpdatePositionControls();
-    MovementCoordinates();
-}
-
-void frmSetup::MovementCoordinates() {
     program_.MovementCoordinates();
-}
-
-void frmSetup::MoveDisplayToStoredPlace() {
-    frmMain* display = program_.MainWindow();
-    if (!display)
-        return;
-    const WindowPosition at = ReadPosition(program_.Store());
-    display->move(core::TwipsToPixels(at.Left, ui::TwipsPerPixelX()),
-                  core::TwipsToPixels(at.Top, ui::TwipsPerPixelY()));
 }
 
 void frmSetup::chkMovementEnable_Click() {
     if (Loading)
         return;
     PendingSettings.Movement = ui::CheckState(chkMovementEnable);
-    frmMain* display = program_.MainWindow();
-    if (PendingSettings.Movement == 0) {
-        if (display) {
-            display->tmrInterval.stop();
-            display->tmrMovement.stop();
-        }
+    if (!PendingSettings.Moves()) {
+        program_.StopMovement();
         lblMovementMsg->show();
         EnableMovementControls(false);
-        MoveDisplayToStoredPlace();
+        program_.MoveToStoredPlace();
     } else {
-        if (display)
-            display->tmrMovement.start();
+        program_.StartMovement();
         lblMovementMsg->hide();
         EnableMovementControls(true);
     }
-    UpdateChangedState();
-}
-
-void frmSetup::chkSynchronize_Click() {
-    if (Loading)
-        return;
-    PendingSettings.Synchronize = ui::CheckState(chkSynchronize);
-    ReloadSyncedTexts();
-    UpdateChangedState();
-}
-
-void frmSetup::HScrollSpeed_Change(int value) {
-    if (Loading)
-        return;
-    PendingSettings.Speed = value;
-    lblSpeed->setText(QString::number(value));
     UpdateChangedState();
 }
 
@@ -525,8 +438,7 @@ void frmSetup::HScrollInterval_Change(int value) {
     if (Loading)
         return;
     PendingSettings.Interval = value;
-    if (frmMain* display = program_.MainWindow())
-        display->tmrInterval.setInterval(DialogIntervalTimerMs(value));
+    program_.SetPauseTickMs(DialogIntervalTimerMs(value));
     lblInterval->setText(DescribeInterval(value));
     UpdateChangedState();
 }
@@ -535,6 +447,7 @@ void frmSetup::HScrollOffSetHoriz_Change(int value) {
     if (Loading)
         return;
     PendingSettings.OffSetHoriz = value;
+    program_.UsePlacement(PendingPlacement());
     lblOffSetAmount->setText(OffsetAmountText(true, value));
     UpdateChangedState();
 }
@@ -543,6 +456,7 @@ void frmSetup::HScrollOffSetVert_Change(int value) {
     if (Loading)
         return;
     PendingSettings.OffSetVert = value;
+    program_.UsePlacement(PendingPlacement());
     lblOffSetAmount->setText(OffsetAmountText(false, value));
     UpdateChangedState();
 }
@@ -551,65 +465,42 @@ void frmSetup::PositionOption_Click(std::int32_t& field, int index) {
     if (Loading)
         return;
     field = index;
+    program_.UsePlacement(PendingPlacement());
     UpdatePositionControls();
-    MovementCoordinates();
+    program_.MovementCoordinates();
     UpdateChangedState();
 }
 
 void frmSetup::cmdFormatText_Click() {
-    LoadedSettings& p = PendingSettings;
-    const ui::FontChoice initial{p.TextFontName,   double(p.TextFontSize), p.TextFontColor,    p.TextFontBold,
-                                 p.TextFontItalic, p.TextFontStrikethru,   p.TextFontUnderline};
-    const auto chosen = ui::ChooseFont(this, initial);
+    const auto chosen = ui::ChooseFont(this, PendingSettings.TextFont());
     if (!chosen)
         return;
-    p.TextFontName = chosen->Name;
-    p.TextFontSize = core::RoundToInt32(chosen->Size);
-    p.TextFontColor = chosen->Color;
-    p.TextFontBold = chosen->Bold;
-    p.TextFontItalic = chosen->Italic;
-    p.TextFontStrikethru = chosen->Strikethru;
-    p.TextFontUnderline = chosen->Underline;
-    ui::ShowSwatch(picFontColour, p.TextFontColor);
+    PendingSettings.SetTextFont(*chosen);
+    ui::ShowSwatch(picFontColour, chosen->Color);
     UpdateChangedState();
     RefreshSampleFormat();
 }
 
 void frmSetup::cmdBackground_Click() {
-    const auto chosen = ui::ChooseColor(this, ui::ColorFromStored(PendingSettings.BackgroundColor));
-    if (!chosen)
+    if (!ChooseColour(PendingSettings.BackgroundColor, picBackColour))
         return;
-    PendingSettings.BackgroundColor = ui::StoredFromColor(*chosen);
-    ui::ShowSwatch(picBackColour, PendingSettings.BackgroundColor);
     UpdateChangedState();
     RefreshSampleFormat();
 }
 
 bool frmSetup::SaveSettings() {
-    if (!dateEntry->HasValidDate()) {
-        dateEntry->ShowDateState(-1);
-        QApplication::beep();
-        dateEntry->txtDate->setFocus();
+    if (!DateReadyToSave())
         return false;
-    }
     if (!desk::SaveSettings(program_.Store(), PendingSettings, dateEntry->PendingDate())) {
-        // Saying nothing would lose the user's changes silently; the dialog stays open to try again.
-        ui::ShowMessage({this,
-                         tr("The settings could not be saved.\r\n\r\nPlease check that your settings folder "
-                            "can be written, then try again."),
-                         QMessageBox::Critical});
+        ShowSaveFailure(tr("try again"));
         return false;
     }
-    if (PendingSettings.RunStartup != program_.Loaded.RunStartup) {
+    if (PendingSettings.RunStartup != program_.Loaded().RunStartup) {
         if (chkRunStartup->isChecked())
             AddStartupEntry();
         else
             RemoveStartupEntry();
     }
-    if (PendingSettings.TrayNotification == 1)
-        program_.AddTrayIcon();
-    else
-        program_.RemoveTrayIcon();
     return true;
 }
 
@@ -623,16 +514,15 @@ void frmSetup::SaveDialogPlacement() {
 }
 
 void frmSetup::ReloadDisplay() {
-    program_.Loaded = LoadSettings(program_.Store());
+    program_.ReloadSettings();
     // The date just saved is now the loaded one, which the date entry's Restore brings back.
-    dateEntry->SetLoadedDateText(program_.Loaded.Date);
-    program_.ReloadDisplay();
+    dateEntry->SetLoadedDateText(program_.Loaded().Date);
     RestoreLoadedSettings();
 }
 
 void frmSetup::PutAway() {
     dateEntry->HideCalendar();
-    if (program_.Loaded.TrayNotification != 1)
+    if (!program_.Loaded().ShowsTrayIcon())
         Unload();
     else
         hide(); // loaded and hidden, for the notification icon
@@ -663,19 +553,17 @@ void frmSetup::cmdApply_Click() {
 }
 
 void frmSetup::cmdCancel_Click() {
-    ExitRequested = false;
     SaveDialogPlacement();
     dateEntry->HideCalendar();
     if (settingsChanged_)
         RestoreLoadedSettings();
-    if (program_.Loaded.Movement == 0)
-        MoveDisplayToStoredPlace();
+    if (program_.Loaded().Movement == 0)
+        program_.MoveToStoredPlace();
     PutAway();
 }
 
 void frmSetup::cmdExitProgram_Click() {
     SaveDialogPlacement();
-    ExitRequested = true;
     unloading_ = true;
     hide();
     program_.EndProgram();
@@ -686,11 +574,11 @@ void frmSetup::reject() {
 }
 
 void frmSetup::closeEvent(QCloseEvent* event) {
-    if (unloading_ || ExitRequested) {
+    if (unloading_) {
         event->accept();
         return;
     }
-    if (program_.Loaded.TrayNotification == 1) {
+    if (program_.Loaded().ShowsTrayIcon()) {
         // With the icon on, closing is Cancel: the dialog goes back to the notification area.
         event->ignore();
         cmdCancel_Click();

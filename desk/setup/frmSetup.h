@@ -4,25 +4,13 @@
 #include "DeskTimeLeft.h"
 #include "MovementPath.h"
 
-#include <QDialog>
+#include "SettingsDialog.h"
 
 #include <array>
 
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QStackedLayout;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-namespace ui {
-class DateEntry;
-}
 
 namespace desk {
 
@@ -32,14 +20,13 @@ class Program;
 // working copy against the program's loaded settings, can save without closing (Apply), and its
 // movement box and delay slider act on the live window at once. While the notification icon is on it
 // stays loaded and is put away instead of closed.
-class frmSetup : public QDialog {
+class frmSetup : public ui::SettingsDialog {
     Q_OBJECT
 public:
     explicit frmSetup(Program& program, QWidget* parent = nullptr);
     ~frmSetup() override;
 
     const LoadedSettings& Pending() const { return PendingSettings; }
-    bool SettingsChanged() const { return settingsChanged_; }
     int SetupOption() const { return SetupOption_; }
     // The placement and offsets the moving window reads at every tick.
     PathOptions PendingPlacement() const;
@@ -51,33 +38,17 @@ public:
     QTreeWidget* tvwOptions;
     std::array<QGroupBox*, 7> fraOptions{}; // 1 to 6
 
-    QGroupBox* fraTextDate;
-    QLineEdit* txtTitle;
-    QLineEdit* txtTarget;
-    QLineEdit* txtTargetPassed;
-    ui::DateEntry* dateEntry;
-    QCheckBox* chkRepeatYearly;
-    QCheckBox* chkSynchronize;
-
     QCheckBox* chkTrayNotification;
     QCheckBox* chkRunStartup;
     QCheckBox* chkTopMost;
     QCheckBox* chkToolTips;
     QCheckBox* chkNotifyOnTarget;
 
-    std::array<QRadioButton*, 2> optStyle{};
-    QCheckBox* chkDays;
     QPushButton* cmdFormatText;
     QLabel* picFontColour;
-    QPushButton* cmdBackground;
-    QLabel* picBackColour;
     QCheckBox* chkTransparent;
 
     QCheckBox* chkMovementEnable;
-    QScrollBar* HScrollSpeed;
-    QLabel* lblSpeed;
-    QLabel* lblSlow;
-    QLabel* lblFast;
     QScrollBar* HScrollInterval;
     QLabel* lblIntervalCaption;
     QLabel* lblInterval;
@@ -85,14 +56,9 @@ public:
     QLabel* lblLonger;
 
     QGroupBox* fraPosition;
-    std::array<QRadioButton*, 3> optPosition{};
     QGroupBox* fraDirection;
-    QWidget* fraHoriz;
-    QWidget* fraVert;
     QWidget* fraHorizDirect;
     QWidget* fraVertDirect;
-    std::array<QRadioButton*, 3> optHoriz{};
-    std::array<QRadioButton*, 3> optVert{};
     std::array<QRadioButton*, 2> optHorizDirect{};
     std::array<QRadioButton*, 2> optVertDirect{};
     QLabel* lblOffSetMsg;
@@ -106,16 +72,8 @@ public:
     std::array<QLabel*, 3> lblHints{};
     std::array<QLabel*, 3> lblHelp{};
 
-    QGroupBox* fraSample;
-    QLabel* lblSampleText;
-
-    QPushButton* cmdOK;
     QPushButton* cmdApply;
-    QPushButton* cmdCancel;
-    QPushButton* cmdRestoreSettings;
     QPushButton* cmdExitProgram;
-    QPushButton* cmdHelp;
-    QPushButton* cmdAbout;
 
     void cmdOK_Click();
     void cmdApply_Click();
@@ -134,8 +92,8 @@ private:
     void RestoreLoadedSettings();
     void ShowPendingSettings(bool withDate);
     void LoadedSettingsChanged(const LoadedSettings& before);
-    void ReloadSyncedTexts();
-    void UpdateChangedState();
+    void ReloadSyncedTexts() override;
+    void UpdateChangedState() override;
     void RefreshSampleFormat();
     void RefreshSampleText();
     void Recalculate();
@@ -145,17 +103,13 @@ private:
     void ReloadDisplay();
     void PutAway();
     void Unload();
-    void MoveDisplayToStoredPlace();
 
     void UpdatePositionControls();
     void EnableMovementControls(bool enabled);
-    void MovementCoordinates();
 
     void cmdFormatText_Click();
     void cmdBackground_Click();
-    void chkSynchronize_Click();
     void chkMovementEnable_Click();
-    void HScrollSpeed_Change(int value);
     void HScrollInterval_Change(int value);
     void HScrollOffSetHoriz_Change(int value);
     void HScrollOffSetVert_Change(int value);
@@ -164,17 +118,10 @@ private:
     Program& program_;
     LoadedSettings PendingSettings;
     DisplayTexts texts_; // the sample's own remaining-time texts
-    bool Loading = false;
-    bool settingsChanged_ = false;
-    bool ExitRequested = false;
     bool unloading_ = false;
     int SetupOption_ = 1;
     std::array<QTreeWidgetItem*, 7> nodes_{};
     QStackedLayout* pages_;
-    QButtonGroup* grpStyle;
-    QButtonGroup* grpPosition;
-    QButtonGroup* grpHoriz;
-    QButtonGroup* grpVert;
     QButtonGroup* grpHorizDirect;
     QButtonGroup* grpVertDirect;
 };

@@ -72,31 +72,7 @@ void frmSetup::BuildControls() {
     titleRow->addStretch();
 
     // Text and date.
-    fraTextDate = new QGroupBox(tr("Text and Date Settings"), this);
-    txtTitle = new QLineEdit(fraTextDate);
-    txtTarget = new QLineEdit(fraTextDate);
-    txtTargetPassed = new QLineEdit(fraTextDate);
-    dateEntry = new ui::DateEntry(fraTextDate);
-    chkRepeatYearly = new QCheckBox(tr("Repeat every year"), fraTextDate);
-    chkRepeatYearly->setToolTip(tr(" Once the date has passed, count down to it again in the next year "));
-    chkSynchronize = new QCheckBox(tr("Synchronize Above Settings with Pellmora"), fraTextDate);
-    auto* textGrid = new QGridLayout(fraTextDate);
-    textGrid->addWidget(new QLabel(tr("Event Text:"), fraTextDate), 0, 0);
-    textGrid->addWidget(txtTitle, 0, 1, 1, 2);
-    textGrid->addWidget(new QLabel(tr("Target Text:"), fraTextDate), 1, 0);
-    textGrid->addWidget(txtTarget, 1, 1, 1, 2);
-    textGrid->addWidget(
-        ui::Note(tr("Target Text will replace Event Text when the Target Date is reached."), fraTextDate), 2,
-        1, 1, 2);
-    textGrid->addWidget(new QLabel(tr("Target Passed:"), fraTextDate), 3, 0);
-    textGrid->addWidget(txtTargetPassed, 3, 1, 1, 2);
-    textGrid->addWidget(
-        ui::Note(tr("Target Passed will replace Target Text when the Target Date has passed."), fraTextDate),
-        4, 1, 1, 2);
-    dateEntry->AddToGrid(textGrid, 5, 2, chkRepeatYearly);
-    textGrid->addWidget(chkSynchronize, 7, 0, 1, 3);
-    textGrid->setColumnStretch(1, 1);
-    txtTitle->setMinimumWidth(380);
+    BuildTextDateFrame(QStringLiteral("Pellmora"));
 
     // The tree and its six pages, all in one place.
     tvwOptions = new QTreeWidget(this);

@@ -1,6 +1,7 @@
 #include "Clock.h"
 #include "DeskFixture.h"
 #include "DeskSettings.h"
+#include "MessageBoxes.h"
 #include "Program.h"
 #include "QtPrinters.h"
 #include "Rounding.h"
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -33,6 +36,12 @@ protected:
         return *program;
     }
     desk::frmMain& Window() { return *program->MainWindow(); }
+    // Ticks the run to its end, where the pause starts.
+    void RunToPause() {
+        for (int ticks = 0; program->MovementTimer().isActive() && ticks < 100000; ++ticks)
+            program->tmrMovement_Timer();
+        ASSERT_FALSE(program->MovementTimer().isActive());
+    }
     // A move to where the pointer already is delivers no event, and an earlier test may have left it
     // there: step aside first.
     static void MoveTo(QWidget* w, QPoint at) {
@@ -45,28 +54,6 @@ protected:
 private:
     core::ScopedToday today_;
 };
-
-TEST_F(DisplayWindow, PlacedAtTheSavedPosition) {
-    const struct {
-        const char* left;
-        const char* top;
-        QPoint expected;
-    } rows[] = {
-        // No place stored first, as every later row stores both; a place off the screen is pulled back
-        // onto it while the window is still.
-        {nullptr, nullptr, {0, 0}}, {"1500", "3000", {100, 200}}, {"-150", "-300", {0, 0}},
-        {"-150", "45", {0, 3}},     {"1234.5", "bad", {82, 0}},
-    };
-    Put("Movement", "0");
-    for (const auto& r : rows) {
-        if (r.left)
-            Put("PositionLeft", r.left);
-        if (r.top)
-            Put("PositionTop", r.top);
-        Start();
-        EXPECT_EQ(Window().pos(), r.expected) << (r.left ? r.left : "none");
-    }
-}
 
 // The icon opens the settings on a left or right click only; closing the window from outside ends the
 // program and takes the icon away.
@@ -115,30 +102,33 @@ TEST_F(DisplayWindow, MovementRunsFromTheFirstLoadAndPausesBetweenRuns) {
         Put("Interval", r.interval);
         Start();
         desk::frmMain& w = Window();
+        desk::Program& p = *program;
         // The run is ready without the settings dialog.
-        ASSERT_EQ(program->Path.Direction, QStringLiteral("Forward"));
-        EXPECT_TRUE(w.tmrMovement.isActive());
-        EXPECT_EQ(w.tmrInterval.interval(), r.timerMs);
-        const int start = program->Path.Coordinate;
-        w.tmrMovement_Timer();
+        ASSERT_EQ(p.Path().Direction, QStringLiteral("Forward"));
+        EXPECT_TRUE(p.MovementTimer().isActive());
+        EXPECT_EQ(p.PauseTimer().interval(), r.timerMs);
+        const int start = p.Path().Coordinate;
+        p.tmrMovement_Timer();
         EXPECT_EQ(w.x(), core::TwipsToPixels(start - 100 - w.Width(), 15)) << r.interval;
         EXPECT_EQ(w.y(), 0);
-        int ticks = 1;
-        while (w.tmrMovement.isActive() && ticks < 100000) {
-            w.tmrMovement_Timer();
-            ++ticks;
+        RunToPause();
+        EXPECT_TRUE(p.PauseTimer().isActive());
+        EXPECT_LT(p.Path().Coordinate, p.Path().EndCoordinate);
+        // A rebuild during a pause starts its count afresh.
+        for (bool rebuilt : {false, true}) {
+            if (rebuilt) {
+                p.ReloadDisplay();
+                RunToPause();
+            }
+            for (int i = 1; i < r.pauseTicks; ++i) {
+                p.tmrInterval_Timer();
+                EXPECT_TRUE(p.PauseTimer().isActive()) << r.interval;
+            }
         }
-        EXPECT_FALSE(w.tmrMovement.isActive());
-        EXPECT_TRUE(w.tmrInterval.isActive());
-        EXPECT_LT(program->Path.Coordinate, program->Path.EndCoordinate);
-        for (int i = 1; i < r.pauseTicks; ++i) {
-            w.tmrInterval_Timer();
-            EXPECT_TRUE(w.tmrInterval.isActive()) << r.interval;
-        }
-        w.tmrInterval_Timer();
-        EXPECT_FALSE(w.tmrInterval.isActive()) << r.interval;
-        EXPECT_TRUE(w.tmrMovement.isActive()) << r.interval;
-        EXPECT_EQ(program->Path.Coordinate, start); // a fresh run
+        p.tmrInterval_Timer();
+        EXPECT_FALSE(p.PauseTimer().isActive()) << r.interval;
+        EXPECT_TRUE(p.MovementTimer().isActive()) << r.interval;
+        EXPECT_EQ(program->Path().Coordinate, start); // a fresh run
     }
 }
 
@@ -147,57 +137,85 @@ TEST_F(DisplayWindow, ANewDayRebuildsTheWindowInEveryState) {
     const struct {
         const char* movement;
         bool paused;
-        void (desk::frmMain::*check)();
-    } rows[] = {{"0", false, &desk::frmMain::dayWatch_Timer},
-                {"1", false, &desk::frmMain::dayWatch_Timer},
-                {"1", true, &desk::frmMain::dayWatch_Timer},
-                {"1", true, &desk::frmMain::tmrInterval_Timer}};
+        bool pauseEnds; // the pause's end checks the day, else the window's own day watch
+    } rows[] = {{"0", false, false}, {"1", false, false}, {"1", true, false}, {"1", true, true}};
     for (const auto& r : rows) {
         today = QDate(2025, 7, 11);
         Put("Movement", r.movement);
         Put("Interval", "1");
         Start();
-        EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 2 days!")));
-        const auto pause = [&] {
-            if (r.paused) {
-                Window().tmrMovement.stop();
-                Window().tmrInterval.start();
-            }
+        EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 2 days!")));
+        const auto check = [&] {
+            if (r.paused)
+                RunToPause();
+            if (r.pauseEnds)
+                program->tmrInterval_Timer();
+            else
+                Window().dayWatch_Timer();
         };
-        pause();
         const desk::frmMain* before = &Window();
-        (Window().*r.check)(); // same day: the same window goes on
+        check(); // same day: the same window goes on
         Settle();
         EXPECT_EQ(&Window(), before);
-        pause();
         today = QDate(2025, 7, 12);
-        (Window().*r.check)();
+        check();
         Settle();
         EXPECT_NE(&Window(), before) << r.movement;
-        EXPECT_EQ(program->Loaded.Today, today);
-        EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 1 day!")))
-            << program->Texts.DisplayText.toStdString();
+        EXPECT_EQ(program->Loaded().Today, today);
+        EXPECT_TRUE(program->Texts().DisplayText.endsWith(QStringLiteral(" 1 day!")))
+            << program->Texts().DisplayText.toStdString();
         EXPECT_FALSE(program->Ended());
-        EXPECT_EQ(Window().tmrMovement.isActive(), QByteArray(r.movement) == "1");
+        EXPECT_EQ(program->MovementTimer().isActive(), QByteArray(r.movement) == "1");
     }
 }
 
-TEST_F(DisplayWindow, AReloadStartsThePauseCountAfresh) {
-    Put("Movement", "1");
-    Put("Interval", "3");
-    Start();
-    Window().tmrMovement.stop();
-    Window().tmrInterval.start();
-    Window().tmrInterval_Timer();
-    EXPECT_EQ(Window().IntervalTicks().Ticks(), 1);
-    const QPointer<desk::frmMain> old = &Window();
-    program->ReloadDisplay();
-    // The predecessor lingers until its deferred delete, and never ticks again.
-    ASSERT_TRUE(old);
-    EXPECT_FALSE(old->tmrMovement.isActive() || old->tmrInterval.isActive());
+// The user mends a date the window cannot count to while the load's message about it is open: the
+// window whose load showed it is not rebuilt under it, and is rebuilt for the new date once it has
+// returned.
+TEST_F(DisplayWindow, AStoreChangeWhileTheLoadsMessageIsOpenWaitsForTheLoad) {
+    Put("Date", "no date", Section::Common);
+    Put("Title", "Trip", Section::Common);
+    bool mended = false;
+    const ui::MessageAnswerer previous = ui::SetMessageAnswerer([&](const ui::MessageRequest&) {
+        if (!std::exchange(mended, true)) {
+            const QPointer<desk::frmMain> loading = program->MainWindow();
+            Put("Date", "2025-07-13", Section::Common);
+            program->SettingsChangedOutside();
+            Settle();
+            EXPECT_TRUE(loading && program->MainWindow() == loading);
+        }
+        return QMessageBox::Ok;
+    });
+    program = std::make_unique<desk::Program>(store);
+    program->Main();
+    ui::SetMessageAnswerer(previous);
     Settle();
-    EXPECT_EQ(Window().IntervalTicks().Ticks(), 0);
-    EXPECT_FALSE(program->Ended()); // a reload is not the end
+    ASSERT_TRUE(mended);
+    EXPECT_TRUE(program->Texts().DisplayText.startsWith(QStringLiteral("Trip")));
+    EXPECT_TRUE(Window().isVisible());
+}
+
+// One target-day notification at a time, even across a rebuild; one the service refused or was not there
+// for is sent again at the next check, and the day is remembered once one has been shown (its texts and a
+// restart that day are the end-to-end notification test's).
+TEST_F(DisplayWindow, TheTargetDayNotificationIsSentAgainUntilOneIsShown) {
+    today = QDate(2025, 7, 13);
+    std::vector<std::function<void(bool)>> answers;
+    program = std::make_unique<desk::Program>(store);
+    program->SetTargetNotifier([&](const QString&, const QString&, std::function<void(bool)> answered) {
+        answers.push_back(std::move(answered));
+    });
+    program->Main();
+    program->ReloadDisplay();
+    ASSERT_EQ(answers.size(), 1u); // the service has not answered yet
+    answers.back()(false);
+    EXPECT_EQ(Stored("LastNotified"), QString());
+    program->NotifyIfTargetDay(); // the service has come, or the next check
+    ASSERT_EQ(answers.size(), 2u);
+    answers.back()(true);
+    EXPECT_FALSE(Stored("LastNotified").isEmpty());
+    program->ReloadDisplay();
+    EXPECT_EQ(answers.size(), 2u);
 }
 
 } // namespace

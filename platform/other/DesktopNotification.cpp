@@ -4,6 +4,8 @@ namespace platform {
 
 // No notification service is used here.
 void ShowDesktopNotification(const QString&, const QString&, const QString&, QObject*,
-                             std::function<void()>) {}
+                             std::function<void(bool)>) {}
+
+void WatchNotificationService(QObject*, std::function<void()>) {}
 
 } // namespace platform

@@ -131,13 +131,12 @@ void frmBrowse::ConnectHandlers() {
     connect(dirImages, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { OpenFolder(index); });
     dirImages->installEventFilter(this);
-    // A file is clicked when the selection moves to it (mouse or keyboard: see SetFileListPath), or when
-    // the mouse clicks the file already selected; a press that moved the selection is not counted again
-    // at its release.
+    // A file is clicked when the user moves the selection to it (see SetFileListPath), or at the release
+    // of a press on the file already selected.
     flbFiles->viewport()->installEventFilter(this);
     flbFiles->installEventFilter(this);
     connect(flbFiles, &QAbstractItemView::clicked, this, [this] {
-        if (!fileChangedByPress_)
+        if (fileClicks_.Handle(FileListClicks::Event::Released))
             flbFiles_Click();
     });
     connect(flbFiles, &QAbstractItemView::doubleClicked, this, [this] { flbFiles_DblClick(); });
@@ -193,10 +192,8 @@ bool frmBrowse::eventFilter(QObject* watched, QEvent* event) {
     // for example when the selected file is deleted.
     const bool filePress = watched == flbFiles->viewport() && event->type() == QEvent::MouseButtonPress;
     if (filePress || (watched == flbFiles && event->type() == QEvent::KeyPress)) {
-        if (filePress)
-            fileChangedByPress_ = false;
-        fileInput_ = true;
-        QTimer::singleShot(0, this, [this] { fileInput_ = false; });
+        fileClicks_.Handle(filePress ? FileListClicks::Event::Press : FileListClicks::Event::Key);
+        QTimer::singleShot(0, this, [this] { fileClicks_.Handle(FileListClicks::Event::InputHandled); });
     }
     if ((watched == dirImages->viewport() || watched == dirImages->verticalScrollBar()) &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel))
@@ -571,10 +568,8 @@ void frmBrowse::SetFileListPath(const QString& folder) {
     fileModel_ = model;
 
     connect(flbFiles->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        if (selectingFile_ || !fileInput_)
-            return;
-        fileChangedByPress_ = true;
-        flbFiles_Click();
+        if (fileClicks_.Handle(FileListClicks::Event::SelectionMoved))
+            flbFiles_Click();
     });
     connect(model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
         if (!fileToSelect_.isEmpty() && FolderText(loaded) == fileFolder_)
@@ -588,10 +583,10 @@ void frmBrowse::SelectListedFile(const QString& name) {
     const QModelIndex index = fileModel_->index(QDir(QDir::fromNativeSeparators(fileFolder_)).filePath(name));
     if (!index.isValid() || index.parent() != flbFiles->rootIndex())
         return;
-    selectingFile_ = true;
+    fileClicks_.DialogSelects(true);
     flbFiles->setCurrentIndex(index);
     flbFiles->scrollTo(index);
-    selectingFile_ = false;
+    fileClicks_.DialogSelects(false);
     fileToSelect_.clear();
 }
 

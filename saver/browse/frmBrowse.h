@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileListClicks.h"
+
 #include "BaseImage.h"
 #include "SaverSettings.h"
 
@@ -135,10 +137,8 @@ private:
     QSizeF screenTwips_;
 
     bool Loading = false;
-    bool selectingFile_ = false;      // the file list's selection is being set by the dialog itself
-    bool fileChangedByPress_ = false; // the last mouse press on the file list selected another file
-    bool fileInput_ = false;          // a mouse press or key on the file list is being handled
-    bool followFolder_ = true;        // the folder list scrolls to its folder until the user scrolls it
+    FileListClicks fileClicks_;
+    bool followFolder_ = true; // the folder list scrolls to its folder until the user scrolls it
     std::int32_t picturePixelWidth_ = 0;
     std::int32_t picturePixelHeight_ = 0;
 

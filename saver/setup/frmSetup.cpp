@@ -4,13 +4,11 @@
 
 #include "Choosers.h"
 #include "DateEntry.h"
-#include "DateText.h"
 #include "HelpWindow.h"
 #include "MessageBoxes.h"
-#include "Rounding.h"
 #include "SaverSetupRules.h"
 #include "StoredColor.h"
-#include "Version.h"
+#include "StoredFont.h"
 #include "frmAbout.h"
 #include "frmBrowse.h"
 
@@ -26,38 +24,13 @@
 
 namespace saver {
 
-QString frmSetup::Caption(const QString& productName) {
-    return QStringLiteral("Settings - %1 - v %2.%3")
-        .arg(productName)
-        .arg(core::kVersionMajor)
-        .arg(core::kVersionMinor);
-}
-
 frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, DisplayTexts& texts,
                    core::SettingsStore& store, SetupEnvironment environment, QWidget* parent)
-    : QDialog(parent), loaded_(loaded), pendingImage_(pendingImage), texts_(texts), store_(store),
+    : ui::SettingsDialog(parent), loaded_(loaded), pendingImage_(pendingImage), texts_(texts), store_(store),
       environment_(std::move(environment)) {
-    setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) & ~Qt::WindowContextHelpButtonHint);
     BuildControls();
 
-    connect(txtTitle, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Loading)
-            return;
-        PendingSettings.Title = t;
-        RefreshSample();
-        UpdateChangedState();
-    });
-    connect(txtTarget, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Loading)
-            return;
-        PendingSettings.Target = t;
-        RefreshSample();
-        UpdateChangedState();
-    });
-    connect(txtTargetPassed, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (Loading)
-            return;
-        PendingSettings.TargetPassed = t;
+    OnTextEdits(PendingSettings, [this](QLineEdit*) {
         RefreshSample();
         UpdateChangedState();
     });
@@ -66,7 +39,8 @@ frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, Dis
         RefreshSample();
         UpdateChangedState();
     });
-    connect(chkSynchronize, &QCheckBox::clicked, this, &frmSetup::chkSynchronize_Click);
+    connect(chkSynchronize, &QCheckBox::clicked, this,
+            [this] { SynchronizeEdited(PendingSettings.Synchronize); });
     connect(chkDays, &QCheckBox::clicked, this, &frmSetup::chkDays_Click);
     connect(chkRepeatYearly, &QCheckBox::clicked, this, &frmSetup::chkRepeatYearly_Click);
     connect(chkImage, &QCheckBox::clicked, this, &frmSetup::chkImage_Click);
@@ -76,7 +50,8 @@ frmSetup::frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, Dis
     connect(grpHoriz, &QButtonGroup::idClicked, this, &frmSetup::optHoriz_Click);
     connect(grpVert, &QButtonGroup::idClicked, this, &frmSetup::optVert_Click);
     connect(grpDirection, &QButtonGroup::idClicked, this, &frmSetup::optDirection_Click);
-    connect(HScrollSpeed, &QScrollBar::valueChanged, this, &frmSetup::HScrollSpeed_Change);
+    connect(HScrollSpeed, &QScrollBar::valueChanged, this,
+            [this](int value) { SpeedEdited(PendingSettings.Speed, value); });
     for (int i = 0; i < 3; ++i)
         connect(cmdFormat[i], &QPushButton::clicked, this, [this, i] { cmdFormat_Click(i); });
     connect(cmdBackground, &QPushButton::clicked, this, &frmSetup::cmdBackground_Click);
@@ -132,10 +107,10 @@ void frmSetup::RestoreLoadedSettings() {
     ui::SelectOption(grpHoriz, p.Horizontal);
     ui::SelectOption(grpVert, p.Vertical);
     ui::SelectOption(grpDirection, p.Direction);
-    chkSynchronize->setChecked(p.Synchronize == 1);
-    chkDays->setChecked(p.IncludeDays == 1);
-    chkRepeatYearly->setChecked(p.RepeatYearly == 1);
-    chkImage->setChecked(p.ImageUsed == 1);
+    ui::ShowCheckState(chkSynchronize, p.Synchronize);
+    ui::ShowCheckState(chkDays, p.IncludeDays);
+    ui::ShowCheckState(chkRepeatYearly, p.RepeatYearly);
+    ui::ShowCheckState(chkImage, p.ImageUsed);
     Loading = wasLoading;
 
     chkImage_Click();
@@ -149,21 +124,9 @@ void frmSetup::RestoreLoadedSettings() {
 }
 
 void frmSetup::ReloadSyncedTexts() {
-    const core::SyncedTexts t = core::ReloadSyncedTexts(store_, PendingSettings.Synchronize,
-                                                        core::Section::ScreenSaver, loaded_.Today);
-    PendingSettings.Title = t.Title;
-    PendingSettings.Target = t.Target;
-    PendingSettings.TargetPassed = t.TargetPassed;
-    PendingSettings.RepeatYearly = t.RepeatYearly;
-    const bool wasLoading = Loading;
-    Loading = true;
-    txtTitle->setText(t.Title);
-    txtTarget->setText(t.Target);
-    txtTargetPassed->setText(t.TargetPassed);
-    chkRepeatYearly->setChecked(t.RepeatYearly == 1);
-    Loading = wasLoading;
-    // The date text runs its own check, which recalculates the sample for a valid date.
-    dateEntry->ShowStoredDate(t.Date);
+    PendingSettings.Texts() = core::ReloadSyncedTexts(store_, PendingSettings.Synchronize,
+                                                      core::Section::ScreenSaver, loaded_.Today);
+    ShowSyncedTexts(PendingSettings.Texts());
     if (dateEntry->HasValidDate()) {
         Recalculate();
         RefreshSample();
@@ -179,31 +142,18 @@ void frmSetup::Recalculate() {
         ui::ShowMessage({this, failure, QMessageBox::Critical});
 }
 
-void frmSetup::ApplyFont(QLabel* label, int slot) {
-    const LoadedSettings& p = PendingSettings;
-    QFont f(p.TextFontName[slot]);
-    f.setPointSize(std::clamp(p.TextFontSize[slot], 1, 400));
-    f.setBold(p.TextFontBold[slot]);
-    f.setItalic(p.TextFontItalic[slot]);
-    f.setStrikeOut(p.TextFontStrikethru[slot]);
-    f.setUnderline(p.TextFontUnderline[slot]);
-    label->setFont(f);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, ui::ColorFromStored(p.TextFontColor[slot]));
-    pal.setColor(QPalette::Window, ui::ColorFromStored(p.Background));
-    label->setPalette(pal);
-}
-
 void frmSetup::RefreshSample() {
     const SampleLines s = SampleFor(texts_, PendingSettings);
     if (!s.update)
         return;
     lblSampleText->setText(s.first);
-    ApplyFont(lblSampleText, s.firstFontSlot);
+    ui::ShowInStoredFont(lblSampleText, PendingSettings.TextFont(s.firstFontSlot),
+                         PendingSettings.Background);
     lblSampleText->setFixedHeight(s.doubleHeight ? 2 * SampleBaseHeight : SampleBaseHeight);
     if (s.secondVisible) {
         lblSampleDate->setText(s.second);
-        ApplyFont(lblSampleDate, s.secondFontSlot);
+        ui::ShowInStoredFont(lblSampleDate, PendingSettings.TextFont(s.secondFontSlot),
+                             PendingSettings.Background);
         lblSampleDate->setFixedHeight(SampleBaseHeight);
     }
     lblSampleDate->setVisible(s.secondVisible);
@@ -266,7 +216,7 @@ void frmSetup::UpdateMovementOptions() {
 void frmSetup::chkImage_Click() {
     PendingSettings.ImageUsed = ui::CheckState(chkImage);
     const QString noImage = tr("No Image");
-    if (PendingSettings.ImageUsed == 1) {
+    if (PendingSettings.UsesImage()) {
         cmdImage->setEnabled(true);
         optImageStyle[0]->setEnabled(true);
         const bool hasFile = !pendingImage_.ImageName.isEmpty();
@@ -298,31 +248,16 @@ void frmSetup::chkImage_Click() {
 
 void frmSetup::UpdateChangedState() {
     const QDate shownDate = dateEntry->HasValidDate() ? dateEntry->PendingDate() : QDate();
-    settingsChanged_ = SettingsDiffer(PendingSettings, shownDate, pendingImage_, loaded_);
-    cmdOK->setEnabled(settingsChanged_);
-    cmdRestoreSettings->setEnabled(settingsChanged_);
-    if (settingsChanged_) {
-        cmdCancel->setText(tr("Cancel"));
-        cmdCancel->setToolTip(tr(" Cancel any changes and Exit Settings Dialog "));
-    } else {
-        cmdCancel->setText(tr("Close"));
-        cmdCancel->setToolTip(tr(" Exit Settings Dialog "));
-    }
+    ShowChangedState(SettingsDiffer(PendingSettings, shownDate, pendingImage_, loaded_),
+                     {cmdOK, cmdRestoreSettings}, cmdCancel,
+                     tr(" Cancel any changes and Exit Settings Dialog "), tr(" Exit Settings Dialog "));
 }
 
 void frmSetup::cmdOK_Click() {
-    if (!dateEntry->HasValidDate()) {
-        dateEntry->ShowDateState(-1);
-        QApplication::beep();
-        dateEntry->txtDate->setFocus();
+    if (!DateReadyToSave())
         return;
-    }
     if (!SaveSettings(store_, PendingSettings, dateEntry->PendingDate(), pendingImage_)) {
-        // Saying nothing would lose the user's changes silently; the dialog stays open to try again.
-        ui::ShowMessage({this,
-                         tr("The settings could not be saved.\r\n\r\nPlease check that your settings folder "
-                            "can be written, then press OK again."),
-                         QMessageBox::Critical});
+        ShowSaveFailure(tr("press OK again"));
         return;
     }
     accept();
@@ -350,41 +285,19 @@ void frmSetup::cmdImage_Click() {
 }
 
 void frmSetup::cmdFormat_Click(int index) {
-    LoadedSettings& p = PendingSettings;
-    const ui::FontChoice initial{p.TextFontName[index],     double(p.TextFontSize[index]),
-                                 p.TextFontColor[index],    p.TextFontBold[index],
-                                 p.TextFontItalic[index],   p.TextFontStrikethru[index],
-                                 p.TextFontUnderline[index]};
-    const auto chosen = ui::ChooseFont(this, initial);
+    const auto chosen = ui::ChooseFont(this, PendingSettings.TextFont(index));
     if (!chosen)
         return;
-    p.TextFontName[index] = chosen->Name;
-    p.TextFontSize[index] = core::RoundToInt32(chosen->Size);
-    p.TextFontColor[index] = chosen->Color;
-    p.TextFontBold[index] = chosen->Bold;
-    p.TextFontItalic[index] = chosen->Italic;
-    p.TextFontStrikethru[index] = chosen->Strikethru;
-    p.TextFontUnderline[index] = chosen->Underline;
-    ui::ShowSwatch(picFontColour[index], p.TextFontColor[index]);
+    PendingSettings.SetTextFont(index, *chosen);
+    ui::ShowSwatch(picFontColour[index], chosen->Color);
     RefreshSample();
     UpdateChangedState();
 }
 
 void frmSetup::cmdBackground_Click() {
-    const auto chosen = ui::ChooseColor(this, ui::ColorFromStored(PendingSettings.Background));
-    if (!chosen)
+    if (!ChooseColour(PendingSettings.Background, picBackColour))
         return;
-    PendingSettings.Background = ui::StoredFromColor(*chosen);
-    ui::ShowSwatch(picBackColour, PendingSettings.Background);
     RefreshSample();
-    UpdateChangedState();
-}
-
-void frmSetup::chkSynchronize_Click() {
-    if (Loading)
-        return;
-    PendingSettings.Synchronize = ui::CheckState(chkSynchronize);
-    ReloadSyncedTexts();
     UpdateChangedState();
 }
 
@@ -455,14 +368,6 @@ void frmSetup::optDirection_Click(int index) {
         PendingSettings.HorizDirection = index;
     else
         PendingSettings.VertDirection = index;
-    UpdateChangedState();
-}
-
-void frmSetup::HScrollSpeed_Change(int value) {
-    if (Loading)
-        return;
-    PendingSettings.Speed = value;
-    lblSpeed->setText(QString::number(value));
     UpdateChangedState();
 }
 

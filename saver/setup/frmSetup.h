@@ -5,25 +5,13 @@
 #include "SaverTimeLeft.h"
 #include "SettingsStore.h"
 
-#include <QDialog>
+#include "SettingsDialog.h"
 #include <QSizeF>
 
 #include <array>
 #include <vector>
 
-class QButtonGroup;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QWidget;
-
-namespace ui {
-class DateEntry;
-}
 
 namespace saver {
 
@@ -38,39 +26,21 @@ struct SetupEnvironment {
 // The screensaver's settings dialog. It edits a working copy against the loaded settings and writes the
 // store only on OK. The remaining-time texts it shares with the display window are recomputed for its
 // sample.
-class frmSetup : public QDialog {
+class frmSetup : public ui::SettingsDialog {
     Q_OBJECT
 public:
     frmSetup(const LoadedSettings& loaded, PendingImage& pendingImage, DisplayTexts& texts,
              core::SettingsStore& store, SetupEnvironment environment, QWidget* parent = nullptr);
 
-    // The caption both the dialog and the "already open" check use: "Settings - Pellmora - v 3.0".
-    static QString Caption(const QString& productName);
-
     const LoadedSettings& Pending() const { return PendingSettings; }
-    bool SettingsChanged() const { return settingsChanged_; }
 
     // Shows the picture choice; the image browser calls it after its OK.
     void chkImage_Click();
 
     // Controls, named as the dialog's handlers know them.
-    QGroupBox* fraTextDate;
-    QLineEdit* txtTitle;
-    QLineEdit* txtTarget;
-    QLineEdit* txtTargetPassed;
-    QLabel* lblTargetMsg;
-    QLabel* lblTargetPastMsg;
-    ui::DateEntry* dateEntry;
-    QCheckBox* chkRepeatYearly;
-    QCheckBox* chkSynchronize;
-
     QGroupBox* fraStyle;
-    std::array<QRadioButton*, 2> optStyle{};
-    QCheckBox* chkDays;
     std::array<QPushButton*, 3> cmdFormat{};
     std::array<QLabel*, 3> picFontColour{};
-    QPushButton* cmdBackground;
-    QLabel* picBackColour;
 
     QGroupBox* fraImage;
     QCheckBox* chkImage;
@@ -81,41 +51,23 @@ public:
 
     QGroupBox* fraMovement;
     QGroupBox* fraPath;
-    std::array<QRadioButton*, 3> optPosition{};
     QGroupBox* fraPlacement;
-    QWidget* fraHoriz;
-    QWidget* fraVert;
     QWidget* fraDirection;
-    std::array<QRadioButton*, 3> optHoriz{};
-    std::array<QRadioButton*, 3> optVert{};
     std::array<QRadioButton*, 4> optDirection{};
     QLabel* lblSpeedMsg;
-    QLabel* lblSpeed;
-    QLabel* lblSlow;
-    QLabel* lblFast;
-    QScrollBar* HScrollSpeed;
 
-    QGroupBox* fraSample;
-    QLabel* lblSampleText;
     QLabel* lblSampleDate;
     QWidget* sampleArea; // painted in the background colour behind both lines
-
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdRestoreSettings;
-    QPushButton* cmdHelp;
-    QPushButton* cmdAbout;
 
 private:
     void BuildControls();
     void Form_Load();
     void RestoreLoadedSettings();
-    void ReloadSyncedTexts();
+    void ReloadSyncedTexts() override;
     void RefreshSample();
     void UpdateMovementOptions();
-    void UpdateChangedState();
+    void UpdateChangedState() override;
     void Recalculate();
-    void ApplyFont(QLabel* label, int slot);
 
     void cmdOK_Click();
     void cmdRestoreSettings_Click();
@@ -124,7 +76,6 @@ private:
     void cmdImage_Click();
     void cmdFormat_Click(int index);
     void cmdBackground_Click();
-    void chkSynchronize_Click();
     void chkDays_Click();
     void chkRepeatYearly_Click();
     void optStyle_Click(int index);
@@ -133,7 +84,6 @@ private:
     void optHoriz_Click(int index);
     void optVert_Click(int index);
     void optDirection_Click(int index);
-    void HScrollSpeed_Change(int value);
 
     const LoadedSettings& loaded_;
     PendingImage& pendingImage_;
@@ -142,15 +92,9 @@ private:
     SetupEnvironment environment_;
 
     LoadedSettings PendingSettings;
-    bool Loading = false;
-    bool settingsChanged_ = false;
     int SampleBaseHeight = 0;
 
-    QButtonGroup* grpStyle;
     QButtonGroup* grpImageStyle;
-    QButtonGroup* grpPosition;
-    QButtonGroup* grpHoriz;
-    QButtonGroup* grpVert;
     QButtonGroup* grpDirection;
 };
 

@@ -1,6 +1,6 @@
 #include "SaverMain.h"
 #include "MessageLog.h"
-#include "QtSettingsStore.h"
+#include "UserStore.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -23,9 +23,9 @@ protected:
     }
 
     void Store(const QString& key, const QString& value) {
-        core::QtSettingsStore store;
-        store.Set(core::Section::Common, key, value);
-        ASSERT_TRUE(store.Commit());
+        const auto store = platform::OpenUserStore();
+        store->Set(core::Section::Common, key, value);
+        ASSERT_TRUE(store->Commit());
     }
 
     MessageLog log;

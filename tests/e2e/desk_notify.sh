@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The target-day notification through a real notification server: dunst on a private session bus under
 # Xvfb, every call to org.freedesktop.Notifications recorded by dbus-monitor. No call on another day,
-# one on the target day (title and Target text), none after a restart the same day.
+# one on the target day (title and Target text), none after a restart the same day; started before the
+# server, the program sends it once the server comes.
 set -uo pipefail
 bin=$1
 if [ -z "${VELTRANE_PRIVATE_BUS:-}" ]; then
@@ -9,12 +10,12 @@ if [ -z "${VELTRANE_PRIVATE_BUS:-}" ]; then
 fi
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 calls=$E2E_TMP/calls
 today=$(date +%Y-%m-%d)
 
 dbus-monitor --session "interface='org.freedesktop.Notifications'" >"$calls" 2>/dev/null & E2E_PIDS+=($!)
-dunst >/dev/null 2>&1 & E2E_PIDS+=($!)
+dunst >/dev/null 2>&1 & DUNST_PID=$!
+E2E_PIDS+=($DUNST_PID)
 server_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
         string:org.freedesktop.Notifications 2>/dev/null | grep -q 'boolean true'
@@ -73,4 +74,27 @@ printf 'NotifyOnTarget=0\n' >>"$store"
 run_quindle
 sync_monitor
 check "none with the option off" 1 "$(notify_calls)"
+
+# --- Started before the notification server: nothing is remembered until the server has come and
+# taken the notification --------------------------------------------------------------------------------
+kill "$DUNST_PID"; wait "$DUNST_PID" 2>/dev/null
+server_down() { ! server_up; }
+wait_until 60 server_down
+sed -i 's/^NotifyOnTarget=.*//; s/^LastNotified=.*//' "$store"
+"$bin/Quindle" & QUINDLE_PID=$!
+E2E_PIDS+=($QUINDLE_PID)
+main_window >/dev/null
+# The bus cannot start dunst itself: it was started before the X server, without a DISPLAY to give it.
+tried() { [ "$(notify_calls)" -ge 2 ]; }
+wait_until 60 tried
+sync_monitor
+check "nothing remembered after a try without a server" "" "$(remembered)"
+dunst >/dev/null 2>&1 & E2E_PIDS+=($!)
+is_remembered() { [ "$(remembered)" == "$today" ]; }
+wait_until 60 is_remembered
+check "the day is remembered once the server has come" "$today" "$(remembered)"
+sync_monitor
+check "the notification is sent again when the server comes" 3 "$(notify_calls)"
+kill -TERM "$QUINDLE_PID"
+wait_exit "$QUINDLE_PID" 30
 finish

@@ -7,7 +7,6 @@ set -uo pipefail
 bin=$1
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 shots=${DESK_SHOTS:-}
 target=$(date -d '+430 days' +%Y-%m-%d)
 caption='^Settings - Quindle - v 3\.0$'

@@ -7,7 +7,6 @@ bin=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nMovement=1\nSpeed=50\n[ScreenSaver]\nImageUsed=1\n' \
     "$(date -d '+430 days' +%Y-%m-%d)" >"$store"
 export ASAN_OPTIONS=detect_leaks=1:log_path=$E2E_TMP/asan

@@ -26,11 +26,13 @@ cleanup_e2e() {
     [ -n "${E2E_TMP:-}" ] && rm -rf "$E2E_TMP"
 }
 
-# A private settings folder and a private X server (1920x1080) on a free display number.
+# A private settings folder, with $store the settings file in it, and a private X server (1920x1080) on a
+# free display number.
 start_xvfb() {
     E2E_TMP=$(mktemp -d)
     export XDG_CONFIG_HOME=$E2E_TMP/config XDG_RUNTIME_DIR=$E2E_TMP/runtime
     mkdir -p "$XDG_CONFIG_HOME/QVX" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+    store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
     trap cleanup_e2e EXIT
     # A display number drawn at random, so tests started together seldom try the same one; the display is
     # ours once its lock file names our server and it answers. -noreset: by default the server resets

@@ -5,7 +5,6 @@ set -uo pipefail
 bin=$1
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 # A navy background tells the show's pixels from the server's black.
 # Horizontal passes through the middle never reach a corner (random paths put the picture in them).
 printf '[Common]\nDate=2031-07-13\n[ScreenSaver]\nBackground=8388608\nImageUsed=1\nPosition=0\nHorizontal=1\n' > "$store"

@@ -6,7 +6,6 @@ set -uo pipefail
 bin=$1
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 shots=${SAVER_SHOTS:-}
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 target=$(date -d '+430 days' +%Y-%m-%d)

@@ -5,7 +5,6 @@ set -uo pipefail
 bin=$1
 source "$(dirname "$0")/lib.sh"
 start_xvfb
-store=$XDG_CONFIG_HOME/QVX/Veltrane.ini
 printf '[Common]\nDate=31/02/20x4\n[Desktop]\nDate=31/02/20x4\nTrayNotification=0\n[ScreenSaver]\nDate=31/02/20x4\n' > "$store"
 
 # A visible dialog window of process $1 (the message box), waiting up to 60 s; prints its id.

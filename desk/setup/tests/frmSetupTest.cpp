@@ -36,9 +36,6 @@ using core::Section;
 using input::Click;
 using input::Retype;
 
-const QStringList kPlacementKeys{QStringLiteral("Desktop/SetupLeft"), QStringLiteral("Desktop/SetupTop"),
-                                 QStringLiteral("Desktop/SetupOption")};
-
 // The desktop program over a store in memory on 10 May 2024 (target 13 July 2025), with its settings
 // dialog opened the way the window's right click opens it.
 class DeskSetup : public DeskFixture {
@@ -100,13 +97,13 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
         const bool ticked = *row.movement == '0';
         ShowPage(d, QStringLiteral("Movement"));
         Click(d.chkMovementEnable);
-        EXPECT_EQ(display->tmrMovement.isActive(), ticked) << row.movement;
+        EXPECT_EQ(program->MovementTimer().isActive(), ticked) << row.movement;
         if (ticked) {
             for (int i = 0; i < 20; ++i)
-                display->tmrMovement_Timer();
+                program->tmrMovement_Timer();
             ASSERT_NE(display->pos(), QPoint(100, 200));
         } else {
-            EXPECT_FALSE(display->tmrInterval.isActive());
+            EXPECT_FALSE(program->PauseTimer().isActive());
             EXPECT_EQ(display->pos(), QPoint(100, 200)); // 1500 and 3000 twips at 15 twips a pixel
         }
         EXPECT_TRUE(store.writes.isEmpty());
@@ -116,7 +113,7 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
             Click(d.cmdCancel);
         Settle();
         ASSERT_EQ(program->MainWindow(), display);
-        EXPECT_EQ(display->tmrMovement.isActive(), !ticked) << row.movement;
+        EXPECT_EQ(program->MovementTimer().isActive(), !ticked) << row.movement;
         if (ticked) {
             EXPECT_EQ(display->pos(), QPoint(100, 200));
         }
@@ -144,14 +141,14 @@ TEST_F(DeskSetup, ThePauseSliderActsAtOnceAndTheSpeedSliderOnApply) {
     for (const auto& row : rows) {
         QTest::keyClick(d.HScrollInterval, row.key);
         EXPECT_EQ(d.HScrollInterval->value(), row.value);
-        EXPECT_EQ(program->MainWindow()->tmrInterval.interval(), row.ms) << row.value;
+        EXPECT_EQ(program->PauseTimer().interval(), row.ms) << row.value;
     }
     QTest::keyClick(d.HScrollSpeed, Qt::Key_PageUp);
     ASSERT_EQ(d.Pending().Speed, 50);
     const auto step = [this] {
-        const int before = program->Path.Coordinate;
-        program->MainWindow()->tmrMovement_Timer();
-        return before - program->Path.Coordinate; // a forward run counts down
+        const int before = program->Path().Coordinate;
+        program->tmrMovement_Timer();
+        return before - program->Path().Coordinate; // a forward run counts down
     };
     EXPECT_EQ(step(), 40);
     EXPECT_TRUE(store.writes.isEmpty());
@@ -216,27 +213,6 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
     }
 }
 
-TEST_F(DeskSetup, RepeatEveryYearCountsAPassedDateToItsNextReturn) {
-    Put("Date", "2020-05-05", Section::Common);
-    Put("TargetPassed", "Gone", Section::Common);
-    desk::frmSetup& d = Open();
-    EXPECT_TRUE(d.lblSampleText->text().startsWith(QStringLiteral("Gone")));
-    EXPECT_FALSE(d.optStyle[0]->isEnabled());
-    Click(d.chkRepeatYearly);
-    EXPECT_TRUE(d.lblSampleText->text().endsWith(QStringLiteral(" 11 months  25 days!")));
-    EXPECT_TRUE(d.optStyle[0]->isEnabled());
-
-    // Applied, the window counts to the return too; the stored date stays as it was, and the dialog
-    // compares with what it saved.
-    Click(d.cmdApply);
-    Settle();
-    EXPECT_FALSE(d.cmdApply->isEnabled());
-    EXPECT_EQ(d.cmdCancel->text(), QStringLiteral("Close"));
-    EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
-    EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2020, 5, 5));
-    EXPECT_TRUE(program->Texts.DisplayText.endsWith(QStringLiteral(" 11 months  25 days!")));
-}
-
 TEST_F(DeskSetup, TheStoredPageIsShown) {
     const struct {
         const char* stored;
@@ -291,7 +267,7 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
         const int value = bar->value();
         EXPECT_EQ(value, leftEnd > 0 ? -1 : 1) << row.position << row.wide;
         EXPECT_EQ(d.lblOffSetAmount->text(), QString::number(horizontal ? -value : value));
-        const desk::PathOptions pending = program->PendingPlacement();
+        const desk::PathOptions pending = program->Placement();
         EXPECT_EQ(horizontal ? pending.OffSetHoriz : pending.OffSetVert, value);
         EXPECT_TRUE(store.writes.isEmpty());
     }
@@ -324,53 +300,13 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
     };
     for (const auto& row : rows) {
         Click(row.button);
-        EXPECT_EQ(program->PendingPlacement().*row.field, row.value);
+        EXPECT_EQ(program->Placement().*row.field, row.value);
     }
-    EXPECT_EQ(program->Path.Direction, QStringLiteral("Upward")); // the run was prepared again
+    EXPECT_EQ(program->Path().Direction, QStringLiteral("Upward")); // the run was prepared again
     EXPECT_TRUE(store.writes.isEmpty());
     Click(d.cmdCancel);
     Settle();
-    EXPECT_EQ(program->PendingPlacement().Position, 0); // the loaded values once the dialog is gone
-}
-
-TEST_F(DeskSetup, ABadDateOrAStoreThatCannotBeWrittenSavesNothingAndKeepsTheDialog) {
-    const struct {
-        const char* name;
-        const char* date; // empty: keep the loaded date
-        bool failCommit;
-        bool dateError;
-    } rows[] = {
-        {"bad date", "31/02/2024x", false, true}, // the supported range is the date entry's test
-        {"store fails", "", true, false},
-    };
-    for (const auto& row : rows) {
-        store.failCommit = row.failCommit;
-        log.requests.clear();
-        desk::frmSetup& d = Reopen();
-        const QString shown = program->Texts.DisplayText;
-        Retype(d.txtTitle, QStringLiteral("Edited"));
-        if (*row.date)
-            Retype(d.dateEntry->txtDate, QString::fromUtf8(row.date));
-        for (QPushButton* b : {d.cmdApply, d.cmdOK}) {
-            store.writes.removeAll(kPlacementKeys[0]);
-            Click(b);
-            Settle();
-            ASSERT_EQ(program->SettingsDialog(), &d) << row.name;
-            EXPECT_TRUE(d.isVisible()) << row.name;
-            EXPECT_EQ(program->Texts.DisplayText, shown) << row.name;
-            EXPECT_EQ(d.dateEntry->fraDateRangeMsg->isVisible(), row.dateError) << row.name;
-        }
-        if (row.dateError) {
-            for (const QString& key : store.writes)
-                EXPECT_TRUE(kPlacementKeys.contains(key)) << row.name << " " << key.toStdString();
-            EXPECT_TRUE(log.requests.empty());
-        } else {
-            // Told each time, nothing lost silently: Apply once, OK for its place and for the settings.
-            EXPECT_EQ(log.requests.size(), 3u) << row.name;
-        }
-        EXPECT_EQ(d.txtTitle->text(), QStringLiteral("Edited"));
-        store.failCommit = false;
-    }
+    EXPECT_EQ(program->Placement().Position, 0); // the loaded values once the dialog is gone
 }
 
 TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
@@ -441,17 +377,17 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
          })},
         {"TextFontUnderline", "Style", {}, font([](ui::FontChoice& f, bool) { f.Underline = !f.Underline; })},
         {"BackgroundColor", "Style", {}, background},
-        {"Style", "Style", {}, E::Radio(&D::optStyle)},
+        {"Style", "Style", {}, E::Radio<2>(&D::optStyle)},
         {"Transparent", "Style", {}, E::Box(&D::chkTransparent)},
         {"IncludeDays", "Style", {}, E::Box(&D::chkDays)},
         {"Movement", "Movement", {}, E::Box(&D::chkMovementEnable)},
         {"Speed", "Movement", {}, E::Bar(&D::HScrollSpeed)},
         {"Interval", "Movement", {}, E::Bar(&D::HScrollInterval)},
-        {"Position", "Position", {}, E::Radio(&D::optPosition)},
-        {"Horizontal", "Position", {}, E::Radio(&D::optHoriz)},
+        {"Position", "Position", {}, E::Radio<3>(&D::optPosition)},
+        {"Horizontal", "Position", {}, E::Radio<3>(&D::optHoriz)},
         {"HorizDirection", "Position", {}, E::Radio(&D::optHorizDirect)},
         {"OffSetHoriz", "Position", {{"Horizontal", "1"}}, E::Bar(&D::HScrollOffSetHoriz)},
-        {"Vertical", "Position", vertical, E::Radio(&D::optVert)},
+        {"Vertical", "Position", vertical, E::Radio<3>(&D::optVert)},
         {"VertDirection", "Position", vertical, E::Radio(&D::optVertDirect)},
         {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)},
     };
@@ -504,7 +440,7 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     program->SettingsChangedOutside();
     Settle();
     EXPECT_NE(program->MainWindow(), before);
-    EXPECT_TRUE(program->Texts.DisplayText.startsWith(QStringLiteral("From the screensaver")));
+    EXPECT_TRUE(program->Texts().DisplayText.startsWith(QStringLiteral("From the screensaver")));
     EXPECT_EQ(d.txtTitle->text(), QStringLiteral("From the screensaver"));
     EXPECT_EQ(d.dateEntry->txtDate->text(), core::FormatShortDate(QDate(2025, 12, 24)));
     EXPECT_TRUE(d.chkRepeatYearly->isChecked());
@@ -517,17 +453,4 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2025, 12, 24));
     EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
     EXPECT_EQ(Stored("TextFontSize"), QStringLiteral("24"));
-}
-
-// One notification on the target day, even when the window is rebuilt before the service answers (its
-// texts, the day remembered once it is shown and a restart that day are the end-to-end notification test's).
-TEST_F(DeskSetup, OneNotificationOnTheTargetDayAcrossRebuilds) {
-    Put("Date", "2024-05-10", Section::Common);
-    int sent = 0;
-    program = std::make_unique<desk::Program>(store);
-    program->SetTargetNotifier([&](const QString&, const QString&, const std::function<void()>&) { ++sent; });
-    program->Main();
-    EXPECT_EQ(sent, 1);
-    program->ReloadDisplay();
-    EXPECT_EQ(sent, 1); // still waiting for the service's answer: no second one
 }

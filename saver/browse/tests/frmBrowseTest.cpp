@@ -433,18 +433,6 @@ TEST_F(BrowseTest, AFolderThatCannotBeListedIsReportedAndLeftBehind) {
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-TEST_F(BrowseTest, ADeletedFileDoesNotChooseItsNeighbour) {
-    Open(Stored("", 1));
-    ClickFile("fits.bmp");
-    ASSERT_EQ(pending.ImageName, "fits.bmp");
-    ASSERT_TRUE(QFile::remove(folder + "fits.bmp"));
-    auto* model = static_cast<QFileSystemModel*>(dialog->flbFiles->model());
-    if (!WaitFor([&] { return model->rowCount(dialog->flbFiles->rootIndex()) == 3; }))
-        GTEST_SKIP() << "this system does not report changes in watched folders";
-    EXPECT_EQ(pending.ImageName, "fits.bmp"); // the list's selection moved on, the choice did not
-    EXPECT_EQ(dialog->txtCurImage->text(), "fits.bmp");
-}
-
 TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
     frmBrowse& d = Open(Stored("wide.bmp", 1, 2));
     ClickFile("broken.jpg");

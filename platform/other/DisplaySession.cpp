@@ -1,0 +1,11 @@
+#include "DisplaySession.h"
+
+namespace platform {
+
+void PreferX11WhenAvailable() {}
+
+bool DisplayAvailable(const char*) {
+    return true;
+}
+
+} // namespace platform
