@@ -21,7 +21,7 @@ wine "$bin/Quindle.exe" >/dev/null 2>&1 & QUINDLE_PID=$!
 E2E_PIDS+=($QUINDLE_PID)
 id=$(main_window); check_true "display window shown" [ -n "$id" ]
 geometry "$id"; short=$WW
-wine reg add "$store\\Common" /v Title /d "A much longer title from outside" /f >/dev/null
+wine reg add "$store_key\\Common" /v Title /d "A much longer title from outside" /f >/dev/null
 check_true "the window grew to the new title" wait_wider "$short"
 
 geometry "$(main_window)"

@@ -6,7 +6,7 @@ export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # faketime must not fake file times, or Wine takes the prefix for an outdated one and updates it.
 export NO_FAKE_STAT=1
 unset DISPLAY
-store='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\QVX\Veltrane'
+store_key='HKEY_CURRENT_USER\Software\VB and VBA Program Settings\QVX\Veltrane'
 run_key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run'
 
 # A private X server, an empty store and no Run value; Wine ends with the test. Qt's own variables
@@ -23,8 +23,8 @@ start_wine() {
 load_store() {
     local reg=$E2E_TMP/store.reg
     {
-        printf 'REGEDIT4\r\n\r\n[-%s]\r\n\r\n' "$store"
-        awk -v root="$store" '
+        printf 'REGEDIT4\r\n\r\n[-%s]\r\n\r\n' "$store_key"
+        awk -v root="$store_key" '
             function quoted(s) { gsub(/\\/, "\\\\", s); gsub(/"/, "\\\"", s); return "\"" s "\"" }
             /^\[.*\]$/ { printf "\r\n[%s\\%s]\r\n", root, substr($0, 2, length($0) - 2); next }
             /=/ { i = index($0, "="); printf "%s=%s\r\n", quoted(substr($0, 1, i - 1)), quoted(substr($0, i + 1)) }'
@@ -34,12 +34,12 @@ load_store() {
 
 # One stored value ("" and false when missing): section key.
 stored() {
-    wine reg query "$store\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    wine reg query "$store_key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
         awk -v k="$2" '$1 == k && $2 ~ /^REG_/ { sub(/^[ \t]*[^ \t]+[ \t]+REG_[A-Z_]+[ \t]+/, ""); print; found = 1 } END { exit !found }'
 }
 # The type of a stored value (REG_SZ for a text).
 stored_type() {
-    wine reg query "$store\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k { print $2 }'
+    wine reg query "$store_key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v k="$2" '$1 == k { print $2 }'
 }
 
 # Runs a Windows program, its output with Windows's line ends made Unix ones; keeps its exit code.
