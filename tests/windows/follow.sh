@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A running Quindle.exe follows the registry store under Wine: a title written with "reg add" while it
-# runs rebuilds its window, and OK in its settings dialog afterwards keeps that title, not the one
+# runs rebuilds its window, and OK after an edit in its settings dialog keeps that title, not the one
 # Quindle read at start.
 set -uo pipefail
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -28,9 +28,10 @@ geometry "$(main_window)"
 xdotool mousemove $((WX + 20)) $((WY + WH / 2)) click 3
 dialog=$(wait_window '^Settings - Quindle - v 3\.0$')
 check_true "a right click opens the settings" [ -n "$dialog" ]
-wait_until 60 eval '[ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ]'
-xdotool key Return
-wait_until 60 eval '! xdotool search --onlyvisible --name "^Settings - Quindle" >/dev/null 2>&1'
+# An edit of the user's ("Show ToolTips" off), then OK, where the General page has them.
+geometry "$dialog"
+xdotool mousemove $((WX + 183)) $((WY + 439)) click 1 sleep 0.3 mousemove $((WX + 47)) $((WY + 641)) click 1
+check_true "OK saves the user's edit" wait_until 60 eval '[ "$(stored Desktop ToolTips)" = 0 ]'
 check "OK keeps the title written from outside" "A much longer title from outside" "$(stored Common Title)"
 check_true "Quindle kept running" kill -0 "$QUINDLE_PID"
 finish
