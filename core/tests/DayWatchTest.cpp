@@ -17,16 +17,14 @@ TEST(DayWatch, WakesJustAfterTheNextDayStartsAndAtLeastEveryTenMinutes) {
         QDate day;
         QTime time;
         qint64 ms;
-    } rows[] = {
-        {"UTC", {2024, 5, 10}, {23, 59, 59, 500}, 700},
-        {"UTC", {2024, 5, 10}, {23, 55}, 300200},
-        {"UTC", {2024, 5, 10}, {23, 50}, 600000},
-        {"UTC", {2024, 5, 10}, {0, 0}, 600000},
-        {"UTC", {2024, 5, 10}, {23, 59, 59, 999}, 201},
-        {"America/Havana", {2026, 3, 7}, {12, 0}, 600000},
-        {"America/Havana", {2026, 3, 7}, {23, 59, 59, 500}, 700},
-        {"America/Santiago", {2026, 9, 5}, {23, 55}, 300200},
-    };
+    } rows[] = {{"UTC", {2024, 5, 10}, {23, 59, 59, 500}, 700},
+                {"UTC", {2024, 5, 10}, {23, 55}, 300200},
+                {"UTC", {2024, 5, 10}, {23, 50}, 600000},
+                {"UTC", {2024, 5, 10}, {0, 0}, 600000},
+                {"UTC", {2024, 5, 10}, {23, 59, 59, 999}, 201},
+                {"America/Havana", {2026, 3, 7}, {12, 0}, 600000},
+                {"America/Havana", {2026, 3, 7}, {23, 59, 59, 500}, 700},
+                {"America/Santiago", {2026, 9, 5}, {23, 55}, 300200}};
     const QByteArray saved = qgetenv("TZ");
     for (const auto& r : rows) {
         qputenv("TZ", r.zone); // the programs use local time

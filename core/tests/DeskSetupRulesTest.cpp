@@ -31,14 +31,12 @@ TEST(DeskSetupRules, AfterAnOutsideSaveOnlyTheUsersEditsStay) {
         std::int32_t size;
         std::optional<QDate> date;
         QString keptTitle; // empty: follows
-        bool sizeKept;
-        bool dateFollows;
+        bool sizeKept, dateFollows;
     } rows[] = {
         {"nothing edited: all follow", before.Title, 16, loadedDate, {}, false, true},
         {"edited title and date stay", typed, 16, pickedDate, typed, false, false},
         {"edited size stays, a title typed back follows", before.Title, 20, loadedDate, {}, true, true},
-        {"a date entry left invalid stays", before.Title, 16, std::nullopt, {}, false, false},
-    };
+        {"a date entry left invalid stays", before.Title, 16, std::nullopt, {}, false, false}};
     for (const auto& r : rows) {
         LoadedSettings pending = before;
         pending.Title = r.title;
@@ -75,11 +73,9 @@ TEST(DeskSetupRules, SampleCaption) {
         const desk::DisplayTexts& texts;
         QString text;
         std::optional<bool> daysEnabled;
-    } cases[] = {
-        {"one line with days", ahead, QStringLiteral("Title in 3 days (3 days)"), true},
-        {"no day count to add", noDays, QStringLiteral("Title in 3 days"), false},
-        {"target reached leaves the box alone", reached, QStringLiteral("Gone\n(2 days)"), {}},
-    };
+    } cases[] = {{"one line with days", ahead, QStringLiteral("Title in 3 days (3 days)"), true},
+                 {"no day count to add", noDays, QStringLiteral("Title in 3 days"), false},
+                 {"target reached leaves the box alone", reached, QStringLiteral("Gone\n(2 days)"), {}}};
     for (const auto& c : cases) {
         LoadedSettings pending = Loaded();
         pending.Title = QStringLiteral("Title");
@@ -92,18 +88,15 @@ TEST(DeskSetupRules, SampleCaption) {
 }
 
 TEST(DeskSetupRules, DialogPlaceCentresWhenOffScreen) {
-    // Screen 28800 x 16200 twips, dialog 9000 x 8000.
+    // Screen 28800 x 16200 twips, dialog 9000 x 8000: at (19800, 8200) it touches the right and bottom edges.
     const struct {
-        QPointF stored;
-        QPointF place;
-    } cases[] = {
-        {{0, 0}, {0, 0}},
-        {{19800, 8200}, {19800, 8200}}, // touches the right and bottom edges exactly
-        {{19801, 100}, {9900, 4100}},
-        {{100, 8201}, {9900, 4100}},
-        {{-1, 100}, {9900, 4100}},
-        {{100, -15}, {9900, 4100}},
-    };
+        QPointF stored, place;
+    } cases[] = {{{0, 0}, {0, 0}},
+                 {{19800, 8200}, {19800, 8200}},
+                 {{19801, 100}, {9900, 4100}},
+                 {{100, 8201}, {9900, 4100}},
+                 {{-1, 100}, {9900, 4100}},
+                 {{100, -15}, {9900, 4100}}};
     for (const auto& c : cases)
         EXPECT_EQ(desk::DialogPlace(c.stored, 9000, 8000, 28800, 16200), c.place)
             << c.stored.x() << "," << c.stored.y();

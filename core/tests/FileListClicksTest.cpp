@@ -24,8 +24,7 @@ TEST(FileListClicks, Transitions) {
         {"a key that moves the selection clicks", "kmh", "HXM", ".C."},
         {"the list moving by itself is no click", "mpmhm", "IHXMM", "..C.."},
         {"the next press counts its release again", "pmhrphr", "HXMMHII", ".C....C"},
-        {"a key after a moving press keeps its release from counting", "pmhkmhr", "HXMXXMM", ".C..C.."},
-    };
+        {"a key after a moving press keeps its release from counting", "pmhkmhr", "HXMXXMM", ".C..C.."}};
     for (const auto& row : rows) {
         FileListClicks clicks;
         std::string states, shown;

@@ -20,17 +20,15 @@ TEST(ImageSizeSteps, ButtonPressesSkipTheNaturalSizes) {
         std::int32_t from;
         std::vector<SizeButton> presses;
         std::vector<std::int32_t> sizes; // after each press
-    } rows[] = {
-        {1, {SizeButton::Decrease, SizeButton::Decrease, SizeButton::Decrease}, {-2, -3, -4}},
-        {-3, {SizeButton::Increase, SizeButton::Increase, SizeButton::Increase}, {-2, 1, 2}},
-        {3, {SizeButton::Decrease, SizeButton::Decrease, SizeButton::Decrease}, {2, -1, -2}},
-        {-1, {SizeButton::Increase}, {2}},
-        {0, {SizeButton::Increase}, {1}}, // a stored 0 counts as natural size
-        {0, {SizeButton::Decrease}, {-1}},
-        {-7, {SizeButton::Actual}, {1}},
-        {kMax, {SizeButton::Increase}, {kMax}}, // a hand-edited extreme does not wrap
-        {kMin, {SizeButton::Decrease}, {kMin}},
-    };
+    } rows[] = {{1, {SizeButton::Decrease, SizeButton::Decrease, SizeButton::Decrease}, {-2, -3, -4}},
+                {-3, {SizeButton::Increase, SizeButton::Increase, SizeButton::Increase}, {-2, 1, 2}},
+                {3, {SizeButton::Decrease, SizeButton::Decrease, SizeButton::Decrease}, {2, -1, -2}},
+                {-1, {SizeButton::Increase}, {2}},
+                {0, {SizeButton::Increase}, {1}}, // a stored 0 counts as natural size
+                {0, {SizeButton::Decrease}, {-1}},
+                {-7, {SizeButton::Actual}, {1}},
+                {kMax, {SizeButton::Increase}, {kMax}}, // a hand-edited extreme does not wrap
+                {kMin, {SizeButton::Decrease}, {kMin}}};
     for (const auto& r : rows) {
         std::int32_t s = r.from;
         for (std::size_t i = 0; i < r.presses.size(); ++i) {
@@ -53,20 +51,18 @@ TEST(ImageSizeSteps, EnlargementsStopAtTheScreenAndReductionsAtOnePixel) {
         core::SizeCheckInput in;
         std::int32_t size;
         SizeRefusal expected;
-    } rows[] = {
-        {"exactly the screen is allowed", exact, 20, SizeRefusal::None},
-        {"one more step is not", exact, 21, SizeRefusal::TooLarge},
-        {"height alone refuses", tall, 19, SizeRefusal::TooLarge},
-        {"height alone allows", tall, 18, SizeRefusal::None},
-        {"natural size is never refused", nothing, 1, SizeRefusal::None},
-        {"no picture: enlargement passes", nothing, 50, SizeRefusal::None},
-        {"no picture: every reduction is refused", nothing, -2, SizeRefusal::TooSmall},
-        {"reduced to the factor exactly is allowed", narrow, -2, SizeRefusal::None},
-        {"height 30 / 4 is below 15 pixels", narrow, -4, SizeRefusal::TooSmall},
-        {"width 100 / 7 is below 15 pixels", fullHd, -7, SizeRefusal::TooSmall},
-        {"twips per pixel follows the screen", hiDpi, -5, SizeRefusal::None},
-        {"twips per pixel follows the screen, below", hiDpi, -6, SizeRefusal::TooSmall},
-    };
+    } rows[] = {{"exactly the screen is allowed", exact, 20, SizeRefusal::None},
+                {"one more step is not", exact, 21, SizeRefusal::TooLarge},
+                {"height alone refuses", tall, 19, SizeRefusal::TooLarge},
+                {"height alone allows", tall, 18, SizeRefusal::None},
+                {"natural size is never refused", nothing, 1, SizeRefusal::None},
+                {"no picture: enlargement passes", nothing, 50, SizeRefusal::None},
+                {"no picture: every reduction is refused", nothing, -2, SizeRefusal::TooSmall},
+                {"reduced to the factor exactly is allowed", narrow, -2, SizeRefusal::None},
+                {"height 30 / 4 is below 15 pixels", narrow, -4, SizeRefusal::TooSmall},
+                {"width 100 / 7 is below 15 pixels", fullHd, -7, SizeRefusal::TooSmall},
+                {"twips per pixel follows the screen", hiDpi, -5, SizeRefusal::None},
+                {"twips per pixel follows the screen, below", hiDpi, -6, SizeRefusal::TooSmall}};
     for (const auto& r : rows)
         EXPECT_EQ(core::CheckImageSize(r.size, r.in), r.expected) << r.name;
 }
@@ -81,9 +77,9 @@ TEST(ImageSizeSteps, CaptionsNameTheFactorAndTheResultingSize) {
         {true, 1, 640, 480, "Use Actual Size", "640 x 480"},
         {true, 0, 640, 480, "Use Actual Size", "640 x 480"},
         {true, -1, 640, 480, "Use Actual Size", "640 x 480"},
-        {true, -2, 641, 481, "Decrease 2 times", "320 x 240"},                 // 320.5 and 240.5 go to even
-        {true, -2, 643, 483, "Decrease 2 times", "322 x 242"},                 // 321.5 and 241.5 go to even
-        {true, 40000, 50000, 1, "Increase 40000 times", "2000000000 x 40000"}, // no 16-bit wrap
+        {true, -2, 641, 481, "Decrease 2 times", "320 x 240"},                // 320.5 and 240.5 go to even
+        {true, -2, 643, 483, "Decrease 2 times", "322 x 242"},                // 321.5 and 241.5 go to even
+        {true, 40000, 50000, 1, "Increase 40000 times", "2000000000 x 40000"} // no 16-bit wrap
     };
     for (const auto& r : rows) {
         const core::SizeCaption c = core::ImageSizeCaption(r.hasPicture, r.size, r.width, r.height);

@@ -8,21 +8,18 @@ namespace {
 
 TEST(IniText, ValuesAreQuotedOnlyWhenTheyMustBe) {
     const struct {
-        const char* value;
-        const char* written;
-    } rows[] = {
-        {"plain", "plain"},
-        {"a, b", "a, b"},
-        {"@at", "@at"},
-        {"c:\\dir\\", "c:\\dir\\"},
-        {" lead", "\" lead\""},
-        {"trail ", "\"trail \""},
-        {"\"q\"", "\"\\\"q\\\"\""},
-        {"x\ny", "\"x\\ny\""},
-        {"tab\there", "\"tab\\there\""},
-        {"bell\x07", "\"bell\\x07\""},
-        {"", ""},
-    };
+        const char *value, *written;
+    } rows[] = {{"plain", "plain"},
+                {"a, b", "a, b"},
+                {"@at", "@at"},
+                {"c:\\dir\\", "c:\\dir\\"},
+                {" lead", "\" lead\""},
+                {"trail ", "\"trail \""},
+                {"\"q\"", "\"\\\"q\\\"\""},
+                {"x\ny", "\"x\\ny\""},
+                {"tab\there", "\"tab\\there\""},
+                {"bell\x07", "\"bell\\x07\""},
+                {"", ""}};
     for (const auto& r : rows) {
         const QString value = QString::fromUtf8(r.value);
         EXPECT_EQ(core::QuoteIniValue(value), QString::fromUtf8(r.written)) << r.value;

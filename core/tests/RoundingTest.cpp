@@ -1,7 +1,5 @@
 #include "Rounding.h"
 
-#include "QtPrinters.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -10,8 +8,7 @@ namespace {
 
 TEST(Rounding, HalvesGoToTheEvenNeighbour) {
     const struct {
-        double in;
-        double out;
+        double in, out;
     } rows[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},    {3.5, 4},      {-0.5, 0},        {-1.5, -2},
                 {-2.5, -2}, {2.4999, 2}, {2.5001, 3}, {-2.5001, -3}, {1e9 + 0.5, 1e9}, {7, 7}};
     for (const auto& r : rows)

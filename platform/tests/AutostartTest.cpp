@@ -17,17 +17,14 @@ TEST(Autostart, EntryRunsTheProgramWhateverItsPathAndIsRemoved) {
     const QString name = QStringLiteral("Quindle");
     const QString entry = config.filePath(QStringLiteral("autostart/Quindle.desktop"));
     const struct {
-        const char* path;
-        const char* exec;
-    } rows[] = {
-        {"/opt/veltrane/bin/Quindle", "/opt/veltrane/bin/Quindle"},
-        {"/home/a b/Quindle", R"("/home/a b/Quindle")"},
-        {"/home/100%/Quindle", "/home/100%%/Quindle"},
-        {"/home/50% off/Quindle", R"("/home/50%% off/Quindle")"},
-        {R"(/home/it's "mine"/Quindle)", R"("/home/it's \\"mine\\"/Quindle")"},
-        {R"(/home/back\slash/Quindle)", R"("/home/back\\\\slash/Quindle")"},
-        {"/home/$HOME/`x`/Quindle", R"("/home/\\$HOME/\\`x\\`/Quindle")"},
-    };
+        const char *path, *exec;
+    } rows[] = {{"/opt/veltrane/bin/Quindle", "/opt/veltrane/bin/Quindle"},
+                {"/home/a b/Quindle", R"("/home/a b/Quindle")"},
+                {"/home/100%/Quindle", "/home/100%%/Quindle"},
+                {"/home/50% off/Quindle", R"("/home/50%% off/Quindle")"},
+                {R"(/home/it's "mine"/Quindle)", R"("/home/it's \\"mine\\"/Quindle")"},
+                {R"(/home/back\slash/Quindle)", R"("/home/back\\\\slash/Quindle")"},
+                {"/home/$HOME/`x`/Quindle", R"("/home/\\$HOME/\\`x\\`/Quindle")"}};
     EXPECT_FALSE(platform::HasStartupEntry(name));
     for (const auto& row : rows) {
         // Adding again replaces the entry rather than failing.

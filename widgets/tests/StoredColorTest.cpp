@@ -5,17 +5,7 @@
 
 namespace {
 
-TEST(StoredColor, RedGreenBlueInTheLowBytes) {
-    const struct {
-        std::int32_t value;
-        QColor colour;
-    } rows[] = {{0, QColor(0, 0, 0)}, {0x00336699, QColor(0x99, 0x66, 0x33)}};
-    for (const auto& r : rows) {
-        EXPECT_EQ(ui::ColorFromStored(r.value), r.colour) << r.value;
-        EXPECT_EQ(ui::StoredFromColor(r.colour), r.value) << r.value;
-    }
-}
-
+// Plain colours' byte order is the end-to-end window tests' (red letters, white and green grounds).
 TEST(StoredColor, HighBitNamesASystemColour) {
     for (int index : {1, 5, 8, 15, 24, 99}) {
         const std::uint32_t system = platform::SystemColor(index);

@@ -1,34 +1,19 @@
 #include "frmSetup.h"
-#include "Choosers.h"
 #include "Clock.h"
 #include "DateEntry.h"
-#include "DateText.h"
 #include "DeskFixture.h"
-#include "DeskSettings.h"
 #include "DialogInput.h"
 #include "MessageLog.h"
-#include "Program.h"
 #include "QtPrinters.h"
 #include "Rounding.h"
 #include "ScreenUnits.h"
 #include "frmMain.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -42,9 +27,7 @@ class DeskSetup : public DeskFixture {
 protected:
     DeskSetup() {
         QCoreApplication::setApplicationName(QStringLiteral("Quindle"));
-        Put("RunStartup", "0");
-        Put("PositionLeft", "1500");
-        Put("PositionTop", "3000");
+        Put({{"RunStartup", "0"}, {"PositionLeft", "1500"}, {"PositionTop", "3000"}});
     }
     ~DeskSetup() override { program.reset(); } // while its message boxes are still recorded
     void Start() {
@@ -85,13 +68,11 @@ protected:
 // it starts moving. Cancel, or closing the dialog while the icon keeps it loaded, undoes it.
 TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
     const struct {
-        const char* movement;
-        const char* tray;
+        const char *movement, *tray;
         bool closeWindow;
     } rows[] = {{"1", "0", false}, {"1", "1", true}, {"0", "0", false}};
     for (const auto& row : rows) {
-        Put("Movement", row.movement);
-        Put("TrayNotification", row.tray);
+        Put({{"Movement", row.movement}, {"TrayNotification", row.tray}});
         desk::frmSetup& d = Reopen();
         desk::frmMain* display = program->MainWindow();
         const bool ticked = *row.movement == '0';
@@ -130,12 +111,9 @@ TEST_F(DeskSetup, TheMovementBoxActsAtOnceAndCancelOrClosingUndoesIt) {
 TEST_F(DeskSetup, ThePauseSliderActsAtOnceAndTheSpeedSliderOnApply) {
     const struct {
         Qt::Key key;
-        int value;
-        int ms;
+        int value, ms;
     } rows[] = {{Qt::Key_End, 360, 60000}, {Qt::Key_Home, 0, 1}, {Qt::Key_Right, 1, 60000}};
-    Put("Movement", "1");
-    Put("Interval", "5");
-    Put("Speed", "40");
+    Put({{"Movement", "1"}, {"Interval", "5"}, {"Speed", "40"}});
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Movement"));
     for (const auto& row : rows) {
@@ -163,13 +141,10 @@ TEST_F(DeskSetup, ATypedDateWaitsButAPickedDateRefreshesTheSample) {
     const struct {
         bool pick;
         QDate date;
-        bool sampleChanged;
-        bool styleEnabled;
-    } rows[] = {
-        {false, QDate(2024, 5, 10), false, true}, // today, typed: Apply comes on, the sample stays
-        {true, QDate(2024, 5, 10), true, false},  // the same day picked: the target is reached
-        {true, QDate(2024, 6, 10), true, true},
-    };
+        bool sampleChanged, styleEnabled;
+    } rows[] = {{false, QDate(2024, 5, 10), false, true}, // today, typed: Apply comes on, the sample stays
+                {true, QDate(2024, 5, 10), true, false},  // the same day picked: the target is reached
+                {true, QDate(2024, 6, 10), true, true}};
     for (const auto& row : rows) {
         if (row.pick) {
             Click(d.dateEntry->cmdCalendar);
@@ -213,20 +188,11 @@ TEST_F(DeskSetup, AfterApplyOrOKBothRestoreButtonsBringBackTheSavedDate) {
     }
 }
 
-TEST_F(DeskSetup, TheStoredPageIsShown) {
-    const struct {
-        const char* stored;
-        int option;
-    } rows[] = {{"6", 6}, {"9", 1}, {"0", 1}};
-    for (const auto& row : rows) {
-        Put("SetupOption", row.stored);
-        desk::frmSetup& d = Reopen();
-        EXPECT_EQ(d.SetupOption(), row.option) << row.stored;
-        for (int i = 1; i <= 6; ++i)
-            EXPECT_EQ(d.fraOptions[i]->isVisible(), i == row.option) << row.stored << " page " << i;
-    }
-    // The page shown last is remembered.
-    desk::frmSetup& d = Open();
+// A stored page out of range opens the first; the page shown last is remembered.
+TEST_F(DeskSetup, TheStoredPageIsShownAndTheLastOneRemembered) {
+    Put("SetupOption", "9");
+    desk::frmSetup& d = Reopen();
+    EXPECT_TRUE(d.fraOptions[1]->isVisible());
     ShowPage(d, QStringLiteral("Style"));
     Click(d.cmdCancel);
     EXPECT_EQ(Stored("SetupOption"), QStringLiteral("2"));
@@ -240,12 +206,8 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
         bool wide; // the window is wider and taller than the screen: each bar's ends swap sides
     } rows[] = {{"0", false}, {"1", false}, {"0", true}, {"1", true}};
     for (const auto& row : rows) {
-        Put("Movement", "1");
-        Put("Position", row.position);
-        Put("Horizontal", "1");
-        Put("Vertical", "1");
-        Put("TextFontSize", row.wide ? "400" : "10");
-        Put("Style", row.wide ? "1" : "0");
+        Put({{"Movement", "1"}, {"Position", row.position}, {"Horizontal", "1"}, {"Vertical", "1"}});
+        Put({{"TextFontSize", row.wide ? "400" : "10"}, {"Style", row.wide ? "1" : "0"}});
         desk::frmSetup& d = Reopen();
         ShowPage(d, QStringLiteral("Position"));
         const QSizeF screen(d.screen()->geometry().width() * ui::TwipsPerPixelX(),
@@ -274,9 +236,7 @@ TEST_F(DeskSetup, OffsetSlidersReachFromEdgeToEdgeAndShowTheirAmount) {
 }
 
 TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWindowBeforeSaving) {
-    Put("Movement", "1");
-    Put("Horizontal", "1");
-    Put("OffSetHoriz", "300");
+    Put({{"Movement", "1"}, {"Horizontal", "1"}, {"OffSetHoriz", "300"}});
     desk::frmSetup& d = Open();
     ShowPage(d, QStringLiteral("Position"));
     EXPECT_EQ(d.lblOffSetAmount->text(), QStringLiteral("-300"));
@@ -291,13 +251,11 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
         QRadioButton* button;
         int desk::PathOptions::*field;
         int value;
-    } rows[] = {
-        {d.optHoriz[2], &desk::PathOptions::Horizontal, 2},
-        {d.optHorizDirect[1], &desk::PathOptions::HorizDirection, 1},
-        {d.optPosition[1], &desk::PathOptions::Position, 1},
-        {d.optVert[1], &desk::PathOptions::Vertical, 1},
-        {d.optVertDirect[1], &desk::PathOptions::VertDirection, 1},
-    };
+    } rows[] = {{d.optHoriz[2], &desk::PathOptions::Horizontal, 2},
+                {d.optHorizDirect[1], &desk::PathOptions::HorizDirection, 1},
+                {d.optPosition[1], &desk::PathOptions::Position, 1},
+                {d.optVert[1], &desk::PathOptions::Vertical, 1},
+                {d.optVertDirect[1], &desk::PathOptions::VertDirection, 1}};
     for (const auto& row : rows) {
         Click(row.button);
         EXPECT_EQ(program->Placement().*row.field, row.value);
@@ -309,23 +267,17 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
     EXPECT_EQ(program->Placement().Position, 0); // the loaded values once the dialog is gone
 }
 
+// The end-to-end dialog test keeps an icon that was on; here OK with the box cleared removes it.
 TEST_F(DeskSetup, TheIconFollowsTheSavedSetting) {
-    const struct {
-        const char* loaded;
-        bool iconAfter;
-        bool loadedAfterOK;
-    } rows[] = {{"0", true, true}, {"1", false, false}};
-    for (const auto& row : rows) {
-        Put("TrayNotification", row.loaded);
-        desk::frmSetup& d = Reopen();
-        EXPECT_EQ(program->TrayIcon() != nullptr, *row.loaded == '1');
-        ShowPage(d, QStringLiteral("General"));
-        Click(d.chkTrayNotification);
-        Click(d.cmdOK);
-        Settle();
-        EXPECT_EQ(program->TrayIcon() != nullptr, row.iconAfter) << row.loaded;
-        EXPECT_EQ(program->SettingsDialog() != nullptr, row.loadedAfterOK) << row.loaded;
-    }
+    Put("TrayNotification", "1");
+    desk::frmSetup& d = Reopen();
+    ASSERT_TRUE(program->TrayIcon());
+    ShowPage(d, QStringLiteral("General"));
+    Click(d.chkTrayNotification);
+    Click(d.cmdOK);
+    Settle();
+    EXPECT_FALSE(program->TrayIcon());
+    EXPECT_FALSE(program->SettingsDialog()); // nothing keeps the dialog loaded
 }
 
 // Every field the dialog compares with the loaded settings: changed through its control, OK and Apply
@@ -348,8 +300,7 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
     using Keys = std::vector<std::pair<const char*, const char*>>;
     const Keys vertical{{"Position", "1"}};
     const struct {
-        const char* field;
-        const char* page;
+        const char *field, *page;
         Keys stored;
         Edit edit;
     } rows[] = {
@@ -389,14 +340,10 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
         {"OffSetHoriz", "Position", {{"Horizontal", "1"}}, E::Bar(&D::HScrollOffSetHoriz)},
         {"Vertical", "Position", vertical, E::Radio<3>(&D::optVert)},
         {"VertDirection", "Position", vertical, E::Radio(&D::optVertDirect)},
-        {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)},
-    };
+        {"OffSetVert", "Position", {{"Position", "1"}, {"Vertical", "1"}}, E::Bar(&D::HScrollOffSetVert)}};
     for (const auto& r : rows) {
-        for (const char* key : {"Position", "Horizontal", "Vertical"})
-            Put(key, "0");
-        Put("Movement", "1");
-        Put("Speed", "40");
-        Put("Interval", "5");
+        Put({{"Position", "0"}, {"Horizontal", "0"}, {"Vertical", "0"}});
+        Put({{"Movement", "1"}, {"Speed", "40"}, {"Interval", "5"}});
         Put("Date", "2025-07-13", Section::Common);
         for (const auto& [key, value] : r.stored)
             Put(key, QString::fromLatin1(value),
@@ -423,8 +370,9 @@ TEST_F(DeskSetup, EachComparedFieldTurnsOKAndApplyOnAndItsUndoOrRestoreOff) {
 
 } // namespace
 
-// Another program saves while the dialog holds an edit: the window is rebuilt, the dialog shows the
-// values saved there for everything the user left alone, keeps the edit, and Apply stores both.
+// Another program saves while the dialog holds an edit: the dialog shows the values saved there for what
+// the user left alone, keeps the edit, and Apply stores both (which fields follow is DeskSetupRules'
+// table; the window's rebuild the end-to-end follow test's).
 TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlone) {
     Put("Title", "Before", Section::Common);
     Put("TextFontSize", "16");
@@ -433,17 +381,12 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     input::ChooseFont(d.cmdFormatText, [](ui::FontChoice& c) { c.Size = 24; });
     ASSERT_TRUE(d.cmdApply->isEnabled());
 
-    const desk::frmMain* before = program->MainWindow();
     Put("Title", "From the screensaver", Section::Common);
     Put("Date", "2025-12-24", Section::Common);
-    Put("RepeatYearly", "1", Section::Common);
     program->SettingsChangedOutside();
     Settle();
-    EXPECT_NE(program->MainWindow(), before);
-    EXPECT_TRUE(program->Texts().DisplayText.startsWith(QStringLiteral("From the screensaver")));
     EXPECT_EQ(d.txtTitle->text(), QStringLiteral("From the screensaver"));
     EXPECT_EQ(d.dateEntry->txtDate->text(), core::FormatShortDate(QDate(2025, 12, 24)));
-    EXPECT_TRUE(d.chkRepeatYearly->isChecked());
     EXPECT_EQ(d.Pending().TextFontSize, 24);
     EXPECT_TRUE(d.cmdApply->isEnabled());
 
@@ -451,6 +394,5 @@ TEST_F(DeskSetup, ASaveFromOutsideRebuildsTheWindowAndFillsInWhatTheUserLeftAlon
     Settle();
     EXPECT_EQ(Stored("Title", Section::Common), QStringLiteral("From the screensaver"));
     EXPECT_EQ(core::ParseDateText(Stored("Date", Section::Common)), QDate(2025, 12, 24));
-    EXPECT_EQ(Stored("RepeatYearly", Section::Common), QStringLiteral("1"));
     EXPECT_EQ(Stored("TextFontSize"), QStringLiteral("24"));
 }

@@ -4,8 +4,6 @@
 #include "MessageLog.h"
 #include "ScreenUnits.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -176,7 +174,7 @@ protected:
 };
 
 TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
-    // The steps and limits themselves are checked in core; here the buttons, captions and messages.
+    // The steps, limits and captions themselves are checked in core; here the buttons and messages.
     // wide.bmp is 300 x 150 pixels on a 1920 x 1080 screen: 6 times fits, 7 times does not; reduced
     // 19 times it is 16 x 8 pixels, 20 times would make it narrower than 15.
     const struct {
@@ -185,12 +183,9 @@ TEST_F(BrowseTest, SizeButtonsStepAndRefuseWithTheirMessages) {
         int size;
         QString sizeText, scrollText;
         QStringList messages;
-    } rows[] = {
-        {1, {Smaller, Smaller, Smaller}, -4, "Decrease 4 times", "75 x 38", {}},
-        {4, {Actual}, 1, "Use Actual Size", "300 x 150", {}},
-        {5, {Larger, Larger}, 6, "Increase 6 times", "1800 x 900", {kTooLarge}},
-        {-19, {Smaller}, -19, "Decrease 19 times", "16 x 8", {kTooSmall}},
-    };
+    } rows[] = {{4, {Actual}, 1, "Use Actual Size", "300 x 150", {}},
+                {5, {Larger, Larger}, 6, "Increase 6 times", "1800 x 900", {kTooLarge}},
+                {-19, {Smaller}, -19, "Decrease 19 times", "16 x 8", {kTooSmall}}};
     for (const auto& r : rows) {
         frmBrowse& d = Open(Stored("wide.bmp", 1, r.storedSize));
         for (Button b : r.presses)
@@ -210,26 +205,20 @@ TEST_F(BrowseTest, OkRefusesAFileStyleWithoutAFile) {
         const char* name;
         PendingImage stored;
         bool closes;
-    } rows[] = {
-        {"file style, no file", Stored("", 1), false},
-        {"base style, no file", Stored("", 0), true},
-        {"file style with a file", Stored("wide.bmp", 1), true},
-        {"file style, file gone from its folder", Stored("gone.bmp", 1), true},
-    };
+    } rows[] = {{"file style, no file", Stored("", 1), false},
+                {"base style, no file", Stored("", 0), true},
+                {"file style with a file, even one gone from its folder", Stored("gone.bmp", 1), true}};
     for (const auto& r : rows) {
         frmBrowse& d = Open(r.stored);
         QTest::mouseClick(d.cmdOK, Qt::LeftButton);
         EXPECT_EQ(d.isVisible(), !r.closes) << r.name;
         EXPECT_EQ(accepted, r.closes ? 1 : 0) << r.name;
         EXPECT_EQ(pending, r.stored) << r.name; // OK itself changes nothing
-        if (r.closes) {
+        EXPECT_EQ(log.Texts(), r.closes ? QStringList() : QStringList{kNoFile}) << r.name;
+        if (r.closes)
             EXPECT_EQ(d.result(), QDialog::Accepted) << r.name;
-            EXPECT_TRUE(messages.empty()) << r.name;
-        } else {
-            ASSERT_EQ(messages.size(), 1u) << r.name;
-            EXPECT_EQ(messages[0].text, kNoFile);
-            EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
-        }
+        else
+            EXPECT_EQ(messages[0].icon, QMessageBox::Critical) << r.name;
     }
 }
 
@@ -237,14 +226,11 @@ TEST_F(BrowseTest, ThumbnailsMarkTheirCaptionAndADoubleClickChooses) {
     const struct {
         const char* name;
         int picture;
-        bool onCaption;
-        bool doubleClick;
-    } rows[] = {
-        {"click a thumbnail", 5, false, false},
-        {"click a caption", 9, true, false},
-        {"double click a thumbnail", 7, false, true},
-        {"double click a caption", 1, true, true},
-    };
+        bool onCaption, doubleClick;
+    } rows[] = {{"click a thumbnail", 5, false, false},
+                {"click a caption", 9, true, false},
+                {"double click a thumbnail", 7, false, true},
+                {"double click a caption", 1, true, true}};
     for (const auto& r : rows) {
         frmBrowse& d = Open(Stored("", 1)); // no file chosen: only the base style passes OK
         ShowPage(0);
@@ -261,11 +247,9 @@ TEST_F(BrowseTest, ThumbnailsMarkTheirCaptionAndADoubleClickChooses) {
         EXPECT_EQ(accepted, r.doubleClick ? 1 : 0) << r.name;
         for (int n = 1; n <= 9; ++n) {
             const QLabel* caption = d.lblPhotos[n - 1];
-            const bool marked = n == r.picture;
-            EXPECT_EQ(caption->font().bold(), marked) << r.name << ", caption " << n;
-            EXPECT_EQ(caption->palette().color(QPalette::WindowText),
-                      marked ? QColor(0, 0, 192) : QColor(Qt::black))
-                << r.name << ", caption " << n;
+            const QColor ink = n == r.picture ? QColor(0, 0, 192) : QColor(Qt::black);
+            EXPECT_EQ(caption->font().bold(), n == r.picture) << r.name << ", caption " << n;
+            EXPECT_EQ(caption->palette().color(QPalette::WindowText), ink) << r.name << ", caption " << n;
         }
     }
 }
@@ -278,9 +262,7 @@ TEST_F(BrowseTest, FilesArePreviewedAndADoubleClickChoosesOne) {
     EXPECT_EQ(pending.ImageSize, 1); // a new file starts at its natural size
     EXPECT_EQ(pending.ImageStyle, 0);
     EXPECT_EQ(d.txtCurImage->text(), "wide.bmp");
-    EXPECT_EQ(d.lblPreview->text(), "Preview - (Reduced) - Actual Size 300 x 150");
-    EXPECT_EQ(d.lblScrollSize->text(), "300 x 150");
-    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(d.isVisible()); // the preview's captions are the preview and size tests'
 
     // The keyboard moves the choice too, past notes.txt, which is no picture and not listed.
     ClickFile("fits.bmp");
@@ -310,13 +292,11 @@ TEST_F(BrowseTest, PreviewShrinksOnlyPicturesLargerThanTheFrame) {
         const char* file;
         QString caption;
         QSize shown;
-    } rows[] = {
-        {"fits.bmp", "Preview - Actual Size 248 x 252", {248, 252}},
-        // 249 / 252 < 1: width 3732 x 249 / 252 twips, height 3792 - 200 twips.
-        {"over.bmp", "Preview - (Reduced) - Actual Size 249 x 252", {246, 239}},
-        // Landscape: width 3732 - 80 twips, height 3792 / 2 twips.
-        {"wide.bmp", "Preview - (Reduced) - Actual Size 300 x 150", {243, 126}},
-    };
+    } rows[] = {{"fits.bmp", "Preview - Actual Size 248 x 252", {248, 252}},
+                // 249 / 252 < 1: width 3732 x 249 / 252 twips, height 3792 - 200 twips.
+                {"over.bmp", "Preview - (Reduced) - Actual Size 249 x 252", {246, 239}},
+                // Landscape: width 3732 - 80 twips, height 3792 / 2 twips.
+                {"wide.bmp", "Preview - (Reduced) - Actual Size 300 x 150", {243, 126}}};
     frmBrowse& d = Open(Stored("", 1));
     for (const auto& r : rows) {
         ClickFile(QString::fromUtf8(r.file));
@@ -383,11 +363,9 @@ TEST_F(BrowseTest, AGoneFolderOrDriveOpensOnTheDriveWithNothingChosen) {
     const struct {
         const char* name;
         QString path, drive, listedFolder;
-    } rows[] = {
-        {"folder gone", folder + "gone/", drive, drive},
-        {"drive gone", folder, "/no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
-        {"relative drive", folder, "no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
-    };
+    } rows[] = {{"folder gone", folder + "gone/", drive, drive},
+                {"drive gone", folder, "/no/such/drive", QDir::toNativeSeparators(QDir::rootPath())},
+                {"relative drive", folder, "no/such/drive", QDir::toNativeSeparators(QDir::rootPath())}};
     for (const auto& r : rows) {
         const PendingImage stored{1, "wide.bmp", r.path, 3, 2, "Tag2", r.drive};
         frmBrowse& d = Open(stored);
@@ -395,10 +373,7 @@ TEST_F(BrowseTest, AGoneFolderOrDriveOpensOnTheDriveWithNothingChosen) {
         EXPECT_EQ(d.FileListPath(), r.listedFolder) << r.name;
         EXPECT_EQ(d.txtCurImage->text(), "No Image") << r.name;
         EXPECT_EQ(d.pages->currentWidget(), d.fraImages[0]) << r.name;
-        PendingImage cleared = stored;
-        cleared.ImageName.clear();
-        cleared.ImageSize = 1;
-        EXPECT_EQ(pending, cleared) << r.name;
+        EXPECT_EQ(pending, (PendingImage{1, "", r.path, 1, 2, "Tag2", r.drive})) << r.name; // nothing chosen
         EXPECT_TRUE(messages.empty()) << r.name;
 
         // The dialog works on from there.
@@ -433,10 +408,17 @@ TEST_F(BrowseTest, AFolderThatCannotBeListedIsReportedAndLeftBehind) {
     QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
-    frmBrowse& d = Open(Stored("wide.bmp", 1, 2));
+// A stored file that is no picture is reported and kept, as one gone from its folder is; one clicked in the
+// list is reported and leaves nothing chosen.
+TEST_F(BrowseTest, AFileThatIsNoPictureIsReported) {
+    const QString notPicture = QStringLiteral("The file \"broken.jpg\" cannot be read as a picture.");
+    frmBrowse& d = Open(Stored("broken.jpg", 1, 2));
+    EXPECT_EQ(log.Texts(), QStringList{notPicture});
+    EXPECT_EQ(d.txtCurImage->text(), "No Image");
+    EXPECT_EQ(pending, Stored("broken.jpg", 1, 2));
+    ClickFile("fits.bmp");
     ClickFile("broken.jpg");
-    ASSERT_EQ(log.Texts(), QStringList{"The file \"broken.jpg\" cannot be read as a picture."});
+    ASSERT_EQ(log.Texts(), QStringList({notPicture, notPicture}));
     EXPECT_EQ(pending, (PendingImage{1, "", folder, 1, 2, "Tag2", drive}));
     EXPECT_EQ(d.txtCurImage->text(), "No Image");
     EXPECT_EQ(d.lblPreview->text(), "Preview");
@@ -446,24 +428,11 @@ TEST_F(BrowseTest, AFileThatIsNoPictureLeavesNothingChosen) {
     EXPECT_EQ(pending.ImageName, "fits.bmp");
 }
 
-TEST_F(BrowseTest, AStoredFileThatIsNoPictureIsReportedAndKept) {
-    frmBrowse& d = Open(Stored("broken.jpg", 1, 2));
-    EXPECT_EQ(log.Texts(), QStringList{"The file \"broken.jpg\" cannot be read as a picture."});
-    EXPECT_EQ(d.txtCurImage->text(), "No Image");
-    EXPECT_EQ(pending, Stored("broken.jpg", 1, 2)); // as for a file gone from its folder
-}
-
 TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
     const struct {
-        int style, index;
-        int expectedStyle, expectedIndex;
+        int style, index, expectedStyle, expectedIndex;
         QString expectedTag;
-    } rows[] = {
-        {1, 0, 1, 1, "Tag1"},
-        {0, 10, 0, 1, "Tag1"},
-        {7, 4, 0, 4, "Tag2"},
-        {-1, -5, 0, 1, "Tag1"},
-    };
+    } rows[] = {{1, 0, 1, 1, "Tag1"}, {0, 10, 0, 1, "Tag1"}, {7, 4, 0, 4, "Tag2"}, {-1, -5, 0, 1, "Tag1"}};
     for (const auto& r : rows) {
         frmBrowse& d = Open({r.style, "", folder, 1, r.index, "Tag2", drive});
         EXPECT_EQ(pending.ImageStyle, r.expectedStyle) << r.style << "/" << r.index;
@@ -474,23 +443,6 @@ TEST_F(BrowseTest, StoredValuesOutOfRangeOpenTheFirstPictureOnTheBasePage) {
         for (int n = 1; n <= 9; ++n)
             EXPECT_EQ(d.lblPhotos[n - 1]->font().bold(), n == r.expectedIndex) << "caption " << n;
     }
-}
-
-TEST_F(BrowseTest, StyleAndTabsShowTheirPages) {
-    frmBrowse& d = Open(Stored("wide.bmp", 0));
-    d.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&d, 60000));
-    ShowPage(1); // a tab shows its page without choosing the style
-    EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
-    EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);
-    d.drvImages->setFocus();
-    QTest::mouseClick(d.cmdSize[Larger], Qt::LeftButton);
-    EXPECT_EQ(QApplication::focusWidget(), d.cmdTakeFocus);
-    EXPECT_EQ(pending.ImageStyle, 0);
-    ShowPage(0);
-    QTest::mouseClick(d.optImageStyle[1], Qt::LeftButton); // choosing a style shows its page
-    EXPECT_EQ(pending.ImageStyle, 1);
-    EXPECT_EQ(d.pages->currentWidget(), d.fraImages[1]);
 }
 
 } // namespace
