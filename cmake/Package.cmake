@@ -1,3 +1,7 @@
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/PackageWindows.cmake)
+    return()
+endif()
 # `cpack` in the build folder makes veltrane_<version>_<arch>.deb for Debian 12.
 include(GNUInstallDirs)
 install(TARGETS Pellmora Quindle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -3,6 +3,7 @@
 #include "DesktopNotification.h"
 #include "DisplaySession.h"
 #include "OutputReader.h"
+#include "ParentConsole.h"
 #include "Program.h"
 #include "SingleInstance.h"
 #include "StatusLine.h"
@@ -60,6 +61,9 @@ std::optional<int> RunWatchOption(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Options for scripts (all begin with "-") answer in the console the program was started from.
+    if (argc > 1 && argv[1][0] == '-')
+        platform::UseParentConsole();
     if (const auto code = ui::RunScriptOption(argc, argv, "Quindle", kUsage, platform::OpenUserStore,
                                               desk::PrintTexts, desk::PrintJson))
         return *code;

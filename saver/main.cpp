@@ -1,5 +1,6 @@
 #include "AppStartup.h"
 #include "DisplaySession.h"
+#include "ParentConsole.h"
 #include "SaverCommandLine.h"
 #include "SaverMain.h"
 #include "SaverTimeLeft.h"
@@ -25,6 +26,9 @@ const char* const kUsage = "Usage: Pellmora [/s | /p <window> | /c | --root | --
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Options for scripts (all begin with "-") answer in the console the program was started from.
+    if (argc > 1 && argv[1][0] == '-')
+        platform::UseParentConsole();
     if (const auto code =
             ui::RunScriptOption(argc, argv, "Pellmora", kUsage, platform::OpenUserStore, saver::PrintTexts))
         return *code;

@@ -1,5 +1,4 @@
 #include "frmSetup.h"
-#include "Autostart.h"
 #include "Clock.h"
 #include "DateEntry.h"
 #include "DeskFixture.h"
@@ -11,11 +10,9 @@
 #include "frmMain.h"
 
 #include <QCalendarWidget>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
@@ -268,36 +265,6 @@ TEST_F(DeskSetup, RandomPathsDisableThePlacementAndEveryChoiceReachesTheMovingWi
     Click(d.cmdCancel);
     Settle();
     EXPECT_EQ(program->Placement().Position, 0); // the loaded values once the dialog is gone
-}
-
-TEST_F(DeskSetup, RunAtStartupActsOnlyWhenChanged) {
-    QTemporaryDir config;
-    ASSERT_TRUE(config.isValid());
-    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    const QString entry = config.filePath(QStringLiteral("autostart/Quindle.desktop"));
-    const struct {
-        const char *name, *loaded;
-        bool entryBefore, clickRunStartup, entryAfter;
-    } rows[] = {{"ticked", "0", false, true, true},
-                {"cleared", "1", true, true, false},
-                {"unchanged, off, entry left alone", "0", true, false, true},
-                {"unchanged, on, no entry added", "1", false, false, false}};
-    for (const auto& row : rows) {
-        QFile::remove(entry);
-        if (row.entryBefore) {
-            ASSERT_TRUE(platform::AddStartupEntry(QStringLiteral("Quindle"), QStringLiteral("/x/Quindle")));
-        }
-        Put("RunStartup", row.loaded);
-        desk::frmSetup& d = Reopen();
-        if (row.clickRunStartup)
-            Click(d.chkRunStartup);
-        else
-            Retype(d.txtTarget, QStringLiteral("Another change"));
-        Click(d.cmdApply);
-        EXPECT_EQ(QFile::exists(entry), row.entryAfter) << row.name;
-    }
-    qputenv("XDG_CONFIG_HOME", previous);
 }
 
 // The end-to-end dialog test keeps an icon that was on; here OK with the box cleared removes it.

@@ -1,7 +1,0 @@
-#include "TerminationSignals.h"
-
-namespace platform {
-
-void QuitOnTerminationSignals() {}
-
-} // namespace platform
