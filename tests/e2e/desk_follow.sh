@@ -11,15 +11,6 @@ target=$(date -d '+430 days' +%Y-%m-%d)
 printf '[Common]\nDate=%s\nTitle=Short\n[Desktop]\nTrayNotification=0\nRunStartup=0\nTransparent=0\n' \
     "$target" >"$store"
 
-# True once the display window (found afresh: a rebuild makes a new one) is wider than $1, within 60 s.
-wait_wider() {
-    local id
-    for _ in $(seq 1 300); do
-        id=$(main_window) && geometry "$id" 2>/dev/null && [ "$WW" -gt "$1" ] && return 0
-        sleep 0.2
-    done
-    return 1
-}
 
 "$bin/Quindle" & QUINDLE_PID=$!
 E2E_PIDS+=($QUINDLE_PID)

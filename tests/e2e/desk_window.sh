@@ -17,12 +17,6 @@ settings() { # lines of the Desktop section
 }
 shot() { [ -n "$shots" ] && import -window root "$shots/$1.png"; }
 # The first pixel of colour $2 (as #RRGGBB) inside the screen area $1 (WxH+X+Y), as "x y" on screen.
-find_pixel() {
-    local area=$1 colour=$2 ox oy
-    ox=$(echo "$area" | cut -d+ -f2); oy=$(echo "$area" | cut -d+ -f3)
-    import -window root -crop "$area" +repage -depth 8 txt:- 2>/dev/null |
-        awk -v c="$colour" -v ox="$ox" -v oy="$oy" 'index($0, c) { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }'
-}
 
 # --- Placed at the saved position, sized to its text -------------------------------------------------
 settings PositionLeft=1500 PositionTop=3000 Transparent=0 BackgroundColor=16777215 TextFontColor=0
@@ -139,13 +133,7 @@ wait_window '^Event Tester$' >/dev/null; sleep 0.5
 settings Transparent=1 BackgroundColor=255 TextFontColor=255 TextFontSize=24 PositionLeft=0 PositionTop=1200
 start_quindle
 id=$(main_window); geometry "$id"
-# Pixels of the window below (white) and of the letters (red) inside the display window, once drawn.
-drawn() {
-    hole=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FFFFFF')
-    letter=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FF0000')
-    [ -n "$hole" ] && [ -n "$letter" ]
-}
-wait_until 60 drawn
+wait_until 60 holes_and_letters_drawn
 shot see-through
 check_true "window below shows through ($hole)" [ -n "$hole" ]
 check_true "letters are drawn ($letter)" [ -n "$letter" ]

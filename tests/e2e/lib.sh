@@ -108,6 +108,43 @@ main_window() {
     return 1
 }
 
+# The first pixel of a colour (#RRGGBB) in a screen area (WxH+X+Y), as "x y" on the screen; nothing
+# when none shows.
+find_pixel() {
+    local area=$1 colour=$2 ox oy
+    ox=$(echo "$area" | cut -d+ -f2); oy=$(echo "$area" | cut -d+ -f3)
+    import -window root -crop "$area" +repage -depth 8 txt:- 2>/dev/null |
+        awk -v c="$colour" -v ox="$ox" -v oy="$oy" 'index($0, c) { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }'
+}
+
+# True when the see-through display window (geometry in WX WY WW WH) shows both a pixel of the white
+# window below ($hole) and one of its red letters ($letter), each as "x y".
+holes_and_letters_drawn() {
+    hole=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FFFFFF')
+    letter=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FF0000')
+    [ -n "$hole" ] && [ -n "$letter" ]
+}
+
+# True once the display window (found afresh: a rebuild makes a new one) is wider than $1, within 60 s.
+wait_wider() {
+    local id
+    for _ in $(seq 1 300); do
+        id=$(main_window) && geometry "$id" 2>/dev/null && [ "$WW" -gt "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Types $2 as the title into the settings dialog $1 (its first box has the focus when it opens) and
+# presses OK, the default button.
+type_title_and_ok() {
+    xdotool windowfocus --sync "$1"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$2"
+    sleep 0.3
+    xdotool key Return
+}
+
 # A pixel of the red text inside window $1's area, as "x y" on the screen ("0 0" and false when none
 # shows within 60 s). Waits for the letters: a compositor may not have drawn the window again yet
 # (after a dialog above it went away, say).

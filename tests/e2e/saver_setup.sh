@@ -26,12 +26,7 @@ xdotool windowfocus --sync "$box"; xdotool key Return
 check_true "the second /c ends after its message" wait_exit "$second"
 check_true "the first dialog stays open" kill -0 "$first"
 
-# Edit the title (the first box has the focus when the dialog opens) and press OK (the default button).
-xdotool windowfocus --sync "$dialog"
-xdotool key ctrl+a
-xdotool type --delay 20 "Our wedding"
-sleep 0.3
-xdotool key Return
+type_title_and_ok "$dialog" "Our wedding"
 check_true "OK closes the dialog and ends the program" wait_exit "$first"
 check "OK wrote the new title" "Our wedding" "$(sed -n 's/^Title=//p' "$store" | head -n 1)"
 check_true "OK wrote the screensaver's keys" grep -q '^TextFontUnderline2=False' "$store"

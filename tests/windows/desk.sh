@@ -8,12 +8,6 @@ source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/lib.sh"
 start_wine
 shot() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/desk-$1.png"; }
-find_pixel() { # area (WxH+X+Y) colour: the first pixel of that colour in the area, as "x y" on screen
-    local ox oy
-    ox=$(echo "$1" | cut -d+ -f2); oy=$(echo "$1" | cut -d+ -f3)
-    import -window root -crop "$1" +repage -depth 8 txt:- 2>/dev/null |
-        awk -v c="$2" -v ox="$ox" -v oy="$oy" 'index($0, c) { split($1, p, /[,:]/); print p[1] + ox, p[2] + oy; exit }'
-}
 start_quindle() {
     wine "$bin/Quindle.exe" >/dev/null 2>&1 & QUINDLE_PID=$!
     E2E_PIDS+=($QUINDLE_PID)
@@ -43,12 +37,7 @@ printf '[Common]\nDate=%s\n[Desktop]\nTrayNotification=0\nTransparent=1\nBackgro
     "$target" | load_store
 start_quindle
 id=$(main_window); geometry "$id"
-drawn() {
-    hole=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FFFFFF')
-    letter=$(find_pixel "$((WW - 2))x$((WH - 2))+$((WX + 1))+$((WY + 1))" '#FF0000')
-    [ -n "$hole" ] && [ -n "$letter" ]
-}
-check_true "the window below shows between the letters" wait_until 60 drawn
+check_true "the window below shows between the letters" wait_until 60 holes_and_letters_drawn
 shot see-through
 presses() { grep -c ButtonPress "$E2E_TMP/xev.log"; }
 before=$(presses)

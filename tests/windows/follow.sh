@@ -9,14 +9,6 @@ start_wine
 target=$(date -d '+430 days' +%Y-%m-%d)
 printf '[Common]\nDate=%s\nTitle=Short\n[Desktop]\nTrayNotification=0\nRunStartup=0\nTransparent=0\n' \
     "$target" | load_store
-wait_wider() { # true once the display window (found afresh: a rebuild makes a new one) is wider than $1
-    local id
-    for _ in $(seq 1 300); do
-        id=$(main_window) && geometry "$id" 2>/dev/null && [ "$WW" -gt "$1" ] && return 0
-        sleep 0.2
-    done
-    return 1
-}
 wine "$bin/Quindle.exe" >/dev/null 2>&1 & QUINDLE_PID=$!
 E2E_PIDS+=($QUINDLE_PID)
 id=$(main_window); check_true "display window shown" [ -n "$id" ]

@@ -54,11 +54,7 @@ check_true "a second /C:<handle> shows a message box" test -n "$box"
 xdotool windowfocus --sync "$box"; xdotool key Return
 check_true "the second /C ends after its message" wait_exit "$second"
 
-xdotool windowfocus --sync "$dialog"
-xdotool key ctrl+a
-xdotool type --delay 20 "Our wedding"
-sleep 0.3
-xdotool key Return
+type_title_and_ok "$dialog" "Our wedding"
 check_true "OK closes the dialog and ends the program" wait_exit "$first"
 check "the title lands in the registry" "Our wedding" "$(stored Common Title)"
 check "as a string value" REG_SZ "$(stored_type Common Title)"
