@@ -37,7 +37,7 @@ QString LinesOf(const QString& displayText) {
 } // namespace
 
 frmMain::frmMain()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       lblText(new QLabel(QStringLiteral("lblText"), this)) {
     setWindowTitle(QStringLiteral("Quindle"));
     setAttribute(Qt::WA_ShowWithoutActivating);

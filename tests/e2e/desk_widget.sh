@@ -210,6 +210,13 @@ for topmost in 0 1; do
     xdotool mousemove ${at% *} ${at#* } click 3
     dialog=$(wait_window '^Settings - Quindle' 60)
     check_true "TopMost=$topmost: a right click opens the settings" [ -n "$dialog" ]
+    # Once another window of the program has had the focus, the window still takes clicks (mutter
+    # passed none to a see-through window that could take the focus).
+    xdotool windowfocus --sync "$dialog" key Escape
+    poll hidden "$dialog" || echo "note: Escape left the settings dialog open"
+    at=$(ink_pixel "$id")
+    xdotool mousemove ${at% *} ${at#* } click --repeat 2 --delay 80 1
+    check_true "TopMost=$topmost: after the settings, a double click still ends the program" wait_exit "$QUINDLE_PID" 60
     stop_quindle
 done
 
