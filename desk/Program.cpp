@@ -279,7 +279,6 @@ void Program::ReloadSettings() {
 void Program::SettingsChangedOutside() {
     if (ended_)
         return;
-    store_.Refresh();
     const LoadedSettings before = loaded_;
     ReloadSettings();
     Q_EMIT LoadedSettingsChanged(before);
